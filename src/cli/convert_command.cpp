@@ -1,0 +1,52 @@
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/commands.hpp"
+#include "core/ilda_file.hpp"
+#include "drawing/converter.hpp"
+
+namespace ravix::cli {
+namespace {
+
+constexpr const char* kUsage = "convert IN... OUT [--reduce T]";
+
+bool AllHaveExtension(std::span<const std::filesystem::path> files, const std::string& extension) {
+  for (const auto& file : files) {
+    if (LowerExtension(file) != extension) return false;
+  }
+  return true;
+}
+
+int DrawingsToIlda(CliContext& context, std::span<const std::filesystem::path> inputs,
+                   const std::filesystem::path& output) {
+  const TILDAimage image = DrawingListToIldaImage(inputs);
+  if (Status status = IldaFileWrite(output, image); !status) return Fail(context, status.error());
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunConvert(CliContext& context, Arguments& args) {
+  const auto positionals = args.Positionals();
+  if (!positionals) return UsageError(context, args.problem(), kUsage);
+  if (positionals->size() < 2) return UsageError(context, "convert needs IN and OUT", kUsage);
+
+  const std::vector<std::filesystem::path> inputs(positionals->begin(), positionals->end() - 1);
+  const std::filesystem::path output = positionals->back();
+  for (const auto& input : inputs) {
+    if (!std::filesystem::is_regular_file(input)) {
+      return Fail(context, input.string() + ": no such file");
+    }
+  }
+  const std::string outExtension = LowerExtension(output);
+  if (AllHaveExtension(inputs, ".ddr") && outExtension == ".ild") {
+    return DrawingsToIlda(context, inputs, output);
+  }
+  return UsageError(context,
+                    "cannot convert '" + LowerExtension(inputs.front()) + "' to '" + outExtension +
+                        "'",
+                    kUsage);
+}
+
+}  // namespace ravix::cli

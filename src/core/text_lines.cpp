@@ -1,0 +1,69 @@
+#include "core/text_lines.hpp"
+
+#include <limits>
+
+namespace ravix {
+
+std::vector<std::string> SplitLines(std::span<const std::uint8_t> text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::uint8_t c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.emplace_back(reinterpret_cast<const char*>(text.data()) + start, i - start);
+      i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < text.size()) {
+    lines.emplace_back(reinterpret_cast<const char*>(text.data()) + start, text.size() - start);
+  }
+  return lines;
+}
+
+Bytes JoinLinesCrLf(std::span<const std::string> lines) {
+  std::size_t size = 0;
+  for (const auto& line : lines) size += line.size() + 2;
+  Bytes out;
+  out.reserve(size);
+  for (const auto& line : lines) {
+    out.insert(out.end(), line.begin(), line.end());
+    out.push_back('\r');
+    out.push_back('\n');
+  }
+  return out;
+}
+
+std::optional<std::int32_t> ParseDecimalInt(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i == text.size()) return std::nullopt;
+  std::int64_t value = 0;
+  constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > kLimit) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+std::string InvalidIntegerMessage(std::string_view text) {
+  std::string message = "'";
+  message += text;
+  message += "' is not a valid integer value";
+  return message;
+}
+
+}  // namespace ravix
