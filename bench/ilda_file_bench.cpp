@@ -16,8 +16,10 @@ const ravix::TILDAimage& GeneratedImage() {
       points.resize(kPointsPerFrame);
       for (std::size_t i = 0; i < kPointsPerFrame; ++i) {
         points[i] = ravix::LaserPoint{static_cast<int>((i * 7 + f) % 256) - 128,
-                                      static_cast<int>((i * 13) % 256) - 128, 0,
-                                      static_cast<std::uint8_t>(i % 256), 0,
+                                      static_cast<int>((i * 13) % 256) - 128,
+                                      0,
+                                      static_cast<std::uint8_t>(i % 256),
+                                      0,
                                       static_cast<std::uint8_t>(i % 9 == 0)};
       }
     }

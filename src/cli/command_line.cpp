@@ -10,14 +10,16 @@ namespace ravix::cli {
 
 bool Arguments::TakeFlag(const std::string& name) {
   const auto it = std::find(args_.begin(), args_.end(), name);
-  if (it == args_.end()) return false;
+  if (it == args_.end())
+    return false;
   args_.erase(it);
   return true;
 }
 
 std::optional<std::string> Arguments::TakeOption(const std::string& name) {
   const auto it = std::find(args_.begin(), args_.end(), name);
-  if (it == args_.end()) return std::nullopt;
+  if (it == args_.end())
+    return std::nullopt;
   if (it + 1 == args_.end()) {
     problem_ = name + " needs a value";
     args_.erase(it);
@@ -30,13 +32,15 @@ std::optional<std::string> Arguments::TakeOption(const std::string& name) {
 
 std::vector<std::string> Arguments::TakeRepeated(const std::string& name) {
   std::vector<std::string> values;
-  while (auto value = TakeOption(name)) values.push_back(*value);
+  while (auto value = TakeOption(name))
+    values.push_back(*value);
   return values;
 }
 
 std::optional<long> Arguments::TakeInteger(const std::string& name) {
   const auto text = TakeOption(name);
-  if (!text) return std::nullopt;
+  if (!text)
+    return std::nullopt;
   const auto value = ParseDecimalInt(*text);
   if (!value) {
     problem_ = name + " needs a whole number, not '" + *text + "'";
@@ -46,7 +50,8 @@ std::optional<long> Arguments::TakeInteger(const std::string& name) {
 }
 
 std::optional<std::vector<std::string>> Arguments::Positionals() {
-  if (!problem_.empty()) return std::nullopt;
+  if (!problem_.empty())
+    return std::nullopt;
   for (const auto& arg : args_) {
     if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       problem_ = "unknown option " + arg;

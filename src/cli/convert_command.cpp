@@ -13,7 +13,8 @@ constexpr const char* kUsage = "convert IN... OUT [--reduce T]";
 
 bool AllHaveExtension(std::span<const std::filesystem::path> files, const std::string& extension) {
   for (const auto& file : files) {
-    if (LowerExtension(file) != extension) return false;
+    if (LowerExtension(file) != extension)
+      return false;
   }
   return true;
 }
@@ -21,7 +22,8 @@ bool AllHaveExtension(std::span<const std::filesystem::path> files, const std::s
 int DrawingsToIlda(CliContext& context, std::span<const std::filesystem::path> inputs,
                    const std::filesystem::path& output) {
   const TILDAimage image = DrawingListToIldaImage(inputs);
-  if (Status status = IldaFileWrite(output, image); !status) return Fail(context, status.error());
+  if (Status status = IldaFileWrite(output, image); !status)
+    return Fail(context, status.error());
   return kExitOk;
 }
 
@@ -29,8 +31,10 @@ int DrawingsToIlda(CliContext& context, std::span<const std::filesystem::path> i
 
 int RunConvert(CliContext& context, Arguments& args) {
   const auto positionals = args.Positionals();
-  if (!positionals) return UsageError(context, args.problem(), kUsage);
-  if (positionals->size() < 2) return UsageError(context, "convert needs IN and OUT", kUsage);
+  if (!positionals)
+    return UsageError(context, args.problem(), kUsage);
+  if (positionals->size() < 2)
+    return UsageError(context, "convert needs IN and OUT", kUsage);
 
   const std::vector<std::filesystem::path> inputs(positionals->begin(), positionals->end() - 1);
   const std::filesystem::path output = positionals->back();
@@ -43,10 +47,9 @@ int RunConvert(CliContext& context, Arguments& args) {
   if (AllHaveExtension(inputs, ".ddr") && outExtension == ".ild") {
     return DrawingsToIlda(context, inputs, output);
   }
-  return UsageError(context,
-                    "cannot convert '" + LowerExtension(inputs.front()) + "' to '" + outExtension +
-                        "'",
-                    kUsage);
+  return UsageError(
+      context, "cannot convert '" + LowerExtension(inputs.front()) + "' to '" + outExtension + "'",
+      kUsage);
 }
 
 }  // namespace ravix::cli

@@ -18,7 +18,8 @@ struct DumpOptions {
   bool load = false;
 };
 
-int DumpDrawing(CliContext& context, const std::filesystem::path& file, const DumpOptions& options) {
+int DumpDrawing(CliContext& context, const std::filesystem::path& file,
+                const DumpOptions& options) {
   Drawing drawing;
   if (Status status = DrawingFileRead(file, drawing, options.scale); !status) {
     return Fail(context, status.error());
@@ -31,27 +32,29 @@ int DumpDrawing(CliContext& context, const std::filesystem::path& file, const Du
 
 void WriteFrame(JsonWriter& json, const TILDAframe& frame) {
   json.BeginObject()
-      .Key("name").Text(frame.name)
-      .Key("company").Text(frame.company)
-      .Key("pointCount").Int(frame.pointCount)
-      .Key("frameNumber").Int(frame.frameNumber)
-      .Key("totalFrames").Int(frame.totalFrames)
-      .Key("scannerHead").Int(frame.scannerHead)
-      .Key("reserved").Int(frame.reserved)
-      .Key("points").Object(frame.points)
+      .TextField("name", frame.name)
+      .TextField("company", frame.company)
+      .IntField("pointCount", frame.pointCount)
+      .IntField("frameNumber", frame.frameNumber)
+      .IntField("totalFrames", frame.totalFrames)
+      .IntField("scannerHead", frame.scannerHead)
+      .IntField("reserved", frame.reserved)
+      .Key("points")
+      .Object(frame.points)
       .EndObject();
 }
 
 void WritePalette(JsonWriter& json, const TILDAcolorplatte& palette) {
   json.BeginObject()
-      .Key("name").Text(palette.name)
-      .Key("company").Text(palette.company)
-      .Key("entryCount").Int(palette.entryCount)
-      .Key("paletteNumber").Int(palette.paletteNumber)
-      .Key("totalPalettes").Int(palette.totalPalettes)
-      .Key("scannerHead").Int(palette.scannerHead)
-      .Key("reserved").Int(palette.reserved)
-      .Key("entries").BeginArray();
+      .TextField("name", palette.name)
+      .TextField("company", palette.company)
+      .IntField("entryCount", palette.entryCount)
+      .IntField("paletteNumber", palette.paletteNumber)
+      .IntField("totalPalettes", palette.totalPalettes)
+      .IntField("scannerHead", palette.scannerHead)
+      .IntField("reserved", palette.reserved)
+      .Key("entries")
+      .BeginArray();
   for (const auto& entry : palette.entries) {
     char hex[13];
     std::snprintf(hex, sizeof hex, "%02x%02x%02x%02x%02x%02x", entry[0], entry[1], entry[2],
@@ -64,14 +67,18 @@ void WritePalette(JsonWriter& json, const TILDAcolorplatte& palette) {
 int DumpIlda(CliContext& context, const std::filesystem::path& file, const DumpOptions&) {
   TILDAimage image;
   const IldaReadResult result = IldaFileRead(file, image);
-  if (!result.fileStatus) return Fail(context, result.fileStatus.error());
+  if (!result.fileStatus)
+    return Fail(context, result.fileStatus.error());
   JsonWriter json;
   json.BeginObject().Key("type").Text("ilda").Key("frames").BeginArray();
-  for (const auto& frame : image.frames) WriteFrame(json, frame);
+  for (const auto& frame : image.frames)
+    WriteFrame(json, frame);
   json.EndArray().Key("palettes").BeginArray();
-  for (const auto& palette : image.palettes) WritePalette(json, palette);
+  for (const auto& palette : image.palettes)
+    WritePalette(json, palette);
   json.EndArray().Key("messages").BeginArray();
-  for (const auto& message : result.messages) json.Text(message);
+  for (const auto& message : result.messages)
+    json.Text(message);
   json.EndArray().EndObject();
   context.out << json.Finish();
   return kExitOk;
@@ -93,12 +100,16 @@ constexpr std::array kDumpKinds = {
 
 int RunDump(CliContext& context, Arguments& args) {
   DumpOptions options;
-  if (const auto scale = args.TakeInteger("--scale")) options.scale = static_cast<int>(*scale);
+  if (const auto scale = args.TakeInteger("--scale"))
+    options.scale = static_cast<int>(*scale);
   options.load = args.TakeFlag("--load");
   const auto positionals = args.Positionals();
-  if (!positionals) return UsageError(context, args.problem(), kUsage);
-  if (positionals->size() != 1) return UsageError(context, "dump takes one FILE", kUsage);
-  if (options.scale < 1) return UsageError(context, "--scale must be at least 1", kUsage);
+  if (!positionals)
+    return UsageError(context, args.problem(), kUsage);
+  if (positionals->size() != 1)
+    return UsageError(context, "dump takes one FILE", kUsage);
+  if (options.scale < 1)
+    return UsageError(context, "--scale must be at least 1", kUsage);
 
   const std::filesystem::path file = positionals->front();
   const std::string extension = LowerExtension(file);

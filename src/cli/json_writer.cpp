@@ -5,7 +5,8 @@
 namespace ravix::cli {
 
 void JsonWriter::Separate() {
-  if (needComma_) out_.push_back(',');
+  if (needComma_)
+    out_.push_back(',');
   needComma_ = false;
 }
 
@@ -60,13 +61,27 @@ JsonWriter& JsonWriter::Text(std::string_view bytes) {
   for (const char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
     switch (c) {
-      case '"': out_ += "\\\""; break;
-      case '\\': out_ += "\\\\"; break;
-      case '\b': out_ += "\\b"; break;
-      case '\f': out_ += "\\f"; break;
-      case '\n': out_ += "\\n"; break;
-      case '\r': out_ += "\\r"; break;
-      case '\t': out_ += "\\t"; break;
+      case '"':
+        out_ += "\\\"";
+        break;
+      case '\\':
+        out_ += "\\\\";
+        break;
+      case '\b':
+        out_ += "\\b";
+        break;
+      case '\f':
+        out_ += "\\f";
+        break;
+      case '\n':
+        out_ += "\\n";
+        break;
+      case '\r':
+        out_ += "\\r";
+        break;
+      case '\t':
+        out_ += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char escaped[8];
@@ -93,13 +108,15 @@ JsonWriter& JsonWriter::Point(const LaserPoint& point) {
 
 JsonWriter& JsonWriter::Object(const DrawingObject& object) {
   BeginArray();
-  for (const LaserPoint& point : object) Point(point);
+  for (const LaserPoint& point : object)
+    Point(point);
   return EndArray();
 }
 
 JsonWriter& JsonWriter::Drawing(const ravix::Drawing& drawing) {
   BeginArray();
-  for (const DrawingObject& object : drawing) Object(object);
+  for (const DrawingObject& object : drawing)
+    Object(object);
   return EndArray();
 }
 

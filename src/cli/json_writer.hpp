@@ -21,6 +21,10 @@ class JsonWriter {
   JsonWriter& Int(std::int64_t value);
   JsonWriter& Text(std::string_view bytes);
   JsonWriter& Null();
+  JsonWriter& IntField(std::string_view key, std::int64_t value) { return Key(key).Int(value); }
+  JsonWriter& TextField(std::string_view key, std::string_view bytes) {
+    return Key(key).Text(bytes);
+  }
 
   // [x, y, z, colour, blanked]
   JsonWriter& Point(const LaserPoint& point);

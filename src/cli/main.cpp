@@ -9,7 +9,8 @@ namespace {
 
 void PrintUsage(std::ostream& err) {
   err << "usage: ravix-cli [--workspace DIR] COMMAND [ARGS...]\ncommands:\n";
-  for (const auto& command : ravix::cli::Commands()) err << "  " << command.usage << "\n";
+  for (const auto& command : ravix::cli::Commands())
+    err << "  " << command.usage << "\n";
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ class FileDescriptor {
  public:
   explicit FileDescriptor(int fd) : fd_(fd) {}
   ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0)
+      ::close(fd_);
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -34,7 +35,8 @@ bool WriteAll(int fd, std::span<const std::uint8_t> data) {
   while (done < data.size()) {
     const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       return false;
     }
     done += static_cast<std::size_t>(n);
@@ -46,14 +48,18 @@ bool WriteAll(int fd, std::span<const std::uint8_t> data) {
 
 std::optional<Bytes> ReadWholeFile(const std::filesystem::path& path, std::string* error) {
   auto fail = [&](std::string text) -> std::optional<Bytes> {
-    if (error) *error = std::move(text);
+    if (error)
+      *error = std::move(text);
     return std::nullopt;
   };
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) return fail(ErrnoText("cannot open", path));
+  if (fd.get() < 0)
+    return fail(ErrnoText("cannot open", path));
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) return fail(ErrnoText("cannot read", path));
-  if (!S_ISREG(info.st_mode)) return fail("not a regular file: " + path.string());
+  if (::fstat(fd.get(), &info) != 0)
+    return fail(ErrnoText("cannot read", path));
+  if (!S_ISREG(info.st_mode))
+    return fail("not a regular file: " + path.string());
   if (static_cast<std::uintmax_t>(info.st_size) > kMaxReadFileBytes) {
     return fail("file too large: " + path.string());
   }
@@ -62,10 +68,12 @@ std::optional<Bytes> ReadWholeFile(const std::filesystem::path& path, std::strin
   while (done < bytes.size()) {
     const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       return fail(ErrnoText("cannot read", path));
     }
-    if (n == 0) break;  // the file shrank while being read
+    if (n == 0)
+      break;  // the file shrank while being read
     done += static_cast<std::size_t>(n);
   }
   bytes.resize(done);
@@ -77,7 +85,8 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::span<const st
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   std::string pattern = (folder / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
   FileDescriptor fd(::mkstemp(pattern.data()));
-  if (fd.get() < 0) return Status::Failure(ErrnoText("cannot write", path));
+  if (fd.get() < 0)
+    return Status::Failure(ErrnoText("cannot write", path));
   const std::filesystem::path temporary(pattern);
 
   auto abandon = [&](const char* what) {
@@ -89,9 +98,12 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::span<const st
   // mkstemp creates 0600: keep the mode of the file being replaced, else 0644.
   struct stat existing {};
   const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-  if (::fchmod(fd.get(), mode) != 0) return abandon("cannot write");
-  if (!WriteAll(fd.get(), data)) return abandon("cannot write");
-  if (::fsync(fd.get()) != 0) return abandon("cannot write");
+  if (::fchmod(fd.get(), mode) != 0)
+    return abandon("cannot write");
+  if (!WriteAll(fd.get(), data))
+    return abandon("cannot write");
+  if (::fsync(fd.get()) != 0)
+    return abandon("cannot write");
   if (::close(fd.release()) != 0) {
     Status failure = Status::Failure(ErrnoText("cannot write", path));
     ::unlink(temporary.c_str());

@@ -18,8 +18,7 @@ inline constexpr std::uintmax_t kMaxReadFileBytes = std::uintmax_t{1} << 31;
 
 // Reads the whole file. Empty optional (and `error` set when given) when the
 // file cannot be opened or read, or is larger than kMaxReadFileBytes.
-std::optional<Bytes> ReadWholeFile(const std::filesystem::path& path,
-                                   std::string* error = nullptr);
+std::optional<Bytes> ReadWholeFile(const std::filesystem::path& path, std::string* error = nullptr);
 
 // Replaces `path` with `data` atomically: a temporary file in the same folder
 // is written in full, flushed, then renamed over the target. On failure the old

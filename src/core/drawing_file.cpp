@@ -32,7 +32,8 @@ void DrawingFileParse(std::span<const std::uint8_t> data, Drawing& drawing, int 
       objectOpen = true;
     }
     drawing.back().push_back(point);
-    if (record[4] & kLastPointBit) objectOpen = false;
+    if (record[4] & kLastPointBit)
+      objectOpen = false;
   }
 }
 
@@ -59,8 +60,8 @@ Bytes DrawingFileEncode(const Drawing& drawing, int scale) {
       out.push_back(static_cast<std::uint8_t>(p.z));
       out.push_back(p.colour);
       // Bit 7 of the blanked byte would read back as an object end: keep it out.
-      out.push_back(static_cast<std::uint8_t>((p.blanked & kBlankedBits) |
-                                              (last ? kLastPointBit : 0)));
+      out.push_back(
+          static_cast<std::uint8_t>((p.blanked & kBlankedBits) | (last ? kLastPointBit : 0)));
     }
   }
   return out;

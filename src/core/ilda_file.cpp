@@ -31,7 +31,8 @@ class HeaderView {
     std::string text;
     for (std::size_t i = 0; i < 8; ++i) {
       const std::uint8_t c = Byte(offset + i);
-      if (c == 0) break;
+      if (c == 0)
+        break;
       text.push_back(static_cast<char>(c));
     }
     return text;
@@ -43,7 +44,9 @@ class HeaderView {
 };
 
 // High byte of a big-endian coordinate as a signed value.
-std::int32_t Coordinate(const std::uint8_t* high) { return static_cast<std::int8_t>(*high); }
+std::int32_t Coordinate(const std::uint8_t* high) {
+  return static_cast<std::int8_t>(*high);
+}
 
 // Reads point records from `p` until the last-point bit; returns the position after.
 std::size_t ReadFramePoints(std::span<const std::uint8_t> data, std::size_t p, bool format0,
@@ -67,7 +70,8 @@ std::size_t ReadFramePoints(std::span<const std::uint8_t> data, std::size_t p, b
     point.blanked = (status & kStatusBlanked) ? 1 : 0;
     frame.points.push_back(point);
     p += recordBytes;
-    if (status & kStatusLastPoint) return p;
+    if (status & kStatusLastPoint)
+      return p;
   }
 }
 
@@ -118,7 +122,8 @@ IldaReadResult IldaParse(std::span<const std::uint8_t> data, TILDAimage& image) 
     const std::uint8_t format = header.Byte(7);
     const std::uint16_t records = header.Word(24);
     const bool isFrame = format == 0 || format == 1;
-    if (isFrame && records == 0) break;  // closing section
+    if (isFrame && records == 0)
+      break;  // closing section
     if (remaining < kIldaHeaderBytes) {
       result.truncated = true;
       break;
@@ -206,7 +211,8 @@ Status IldaFileEncode(const TILDAimage& image, Bytes& out) {
 
 Status IldaFileWrite(const std::filesystem::path& path, const TILDAimage& image) {
   Bytes bytes;
-  if (Status status = IldaFileEncode(image, bytes); !status) return status;
+  if (Status status = IldaFileEncode(image, bytes); !status)
+    return status;
   return WriteFileAtomically(path, bytes);
 }
 
@@ -214,7 +220,8 @@ void DrawingToIldaFrame(const Drawing& drawing, TILDAframe& frame) {
   frame.points.clear();
   frame.points.reserve(PointCount(drawing));
   for (const auto& object : drawing) {
-    for (const auto& point : object) frame.points.push_back(DrawingToIldaPoint(point));
+    for (const auto& point : object)
+      frame.points.push_back(DrawingToIldaPoint(point));
   }
 }
 

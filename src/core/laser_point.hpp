@@ -44,7 +44,8 @@ inline LaserPoint IldaToDrawingPoint(const LaserPoint& p) {
 // Total number of points over all objects.
 inline std::size_t PointCount(const Drawing& drawing) {
   std::size_t n = 0;
-  for (const auto& object : drawing) n += object.size();
+  for (const auto& object : drawing)
+    n += object.size();
   return n;
 }
 

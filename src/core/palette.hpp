@@ -12,11 +12,19 @@ using PackedColour = std::uint32_t;
 extern const std::array<PackedColour, 256> kPalette;
 
 // Every index has an entry.
-inline PackedColour PaletteColour(std::uint8_t index) { return kPalette[index]; }
+inline PackedColour PaletteColour(std::uint8_t index) {
+  return kPalette[index];
+}
 
-inline constexpr std::uint8_t RedOf(PackedColour c) { return c & 0xFF; }
-inline constexpr std::uint8_t GreenOf(PackedColour c) { return (c >> 8) & 0xFF; }
-inline constexpr std::uint8_t BlueOf(PackedColour c) { return (c >> 16) & 0xFF; }
+inline constexpr std::uint8_t RedOf(PackedColour c) {
+  return c & 0xFF;
+}
+inline constexpr std::uint8_t GreenOf(PackedColour c) {
+  return (c >> 8) & 0xFF;
+}
+inline constexpr std::uint8_t BlueOf(PackedColour c) {
+  return (c >> 16) & 0xFF;
+}
 
 // Named colours of the user interface.
 inline constexpr std::uint8_t kColourBlack = 0;

@@ -5,7 +5,8 @@
 namespace ravix {
 
 void DrawObject(Canvas& canvas, DrawingObject& object, std::uint8_t blankColour, int divisor) {
-  if (object.empty()) return;
+  if (object.empty())
+    return;
   std::erase_if(object, [](const LaserPoint& p) { return p.state == kStateDeleted; });
   for (std::size_t i = 0; i < object.size(); ++i) {
     const LaserPoint& point = object[i];
@@ -20,7 +21,8 @@ void DrawObject(Canvas& canvas, DrawingObject& object, std::uint8_t blankColour,
       canvas.LineTo(x, y);
     }
     canvas.SetPenColour(colour);
-    if (point.blanked) canvas.Ellipse(x - 1, y + 1, x + 1, y - 1);
+    if (point.blanked)
+      canvas.Ellipse(x - 1, y + 1, x + 1, y - 1);
   }
 }
 

@@ -30,7 +30,8 @@ class RecordingCanvas final : public Canvas {
   std::vector<Call> Strokes() const {
     std::vector<Call> strokes;
     for (const Call& call : calls_) {
-      if (call.op != Op::kPen) strokes.push_back(call);
+      if (call.op != Op::kPen)
+        strokes.push_back(call);
     }
     return strokes;
   }

@@ -48,31 +48,44 @@ std::string DefaultLine(std::size_t index) {
   if (const SettingsValueLine* value = FindValueLine(index)) {
     return index == kSettingMediaPlayerPath ? std::string() : std::to_string(value->initial);
   }
-  if (const SettingsValueLine* value = FindValueLine(index + 1)) return value->label;
+  if (const SettingsValueLine* value = FindValueLine(index + 1))
+    return value->label;
   return std::string();
 }
 
 }  // namespace
 
-std::span<const SettingsValueLine> SettingsValueLines() { return kValueLines; }
+std::span<const SettingsValueLine> SettingsValueLines() {
+  return kValueLines;
+}
 
 Status SettingsFile::LoadSettings(const std::filesystem::path& path) {
   lines_.clear();
   std::string error;
   const auto bytes = ReadWholeFile(path, &error);
-  if (!bytes) return Status::Failure(error);
-  lines_ = SplitLines(*bytes);
+  if (!bytes)
+    return Status::Failure(error);
+  ParseSettings(*bytes);
   return {};
+}
+
+void SettingsFile::ParseSettings(std::span<const std::uint8_t> bytes) {
+  lines_ = SplitLines(bytes);
 }
 
 std::vector<std::string> SettingsFile::CompletedLines() const {
   std::vector<std::string> lines = lines_;
-  for (std::size_t i = lines.size(); i < kSettingsLineCount; ++i) lines.push_back(DefaultLine(i));
+  for (std::size_t i = lines.size(); i < kSettingsLineCount; ++i)
+    lines.push_back(DefaultLine(i));
   return lines;
 }
 
+std::vector<std::uint8_t> SettingsFile::EncodeSettings() const {
+  return JoinLinesCrLf(CompletedLines());
+}
+
 Status SettingsFile::SaveSettings(const std::filesystem::path& path) const {
-  return WriteFileAtomically(path, JoinLinesCrLf(CompletedLines()));
+  return WriteFileAtomically(path, EncodeSettings());
 }
 
 std::string SettingsFile::SettingsLine(std::size_t index) const {
@@ -80,13 +93,15 @@ std::string SettingsFile::SettingsLine(std::size_t index) const {
 }
 
 void SettingsFile::SetSettingsLine(std::size_t index, std::string text) {
-  while (lines_.size() <= index) lines_.push_back(DefaultLine(lines_.size()));
+  while (lines_.size() <= index)
+    lines_.push_back(DefaultLine(lines_.size()));
   lines_[index] = std::move(text);
 }
 
 std::int32_t SettingsFile::SettingsValue(std::size_t index) const {
   if (index < lines_.size()) {
-    if (const auto value = ParseDecimalInt(lines_[index])) return *value;
+    if (const auto value = ParseDecimalInt(lines_[index]))
+      return *value;
   }
   const SettingsValueLine* value = FindValueLine(index);
   return value ? value->initial : 0;

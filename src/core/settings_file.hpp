@@ -59,10 +59,14 @@ class SettingsFile {
   // Reads the file into the line list (CR, LF or CR LF). A missing or unreadable
   // file leaves the list empty, so every value starts at its initial position.
   Status LoadSettings(const std::filesystem::path& path);
+  // The same from the file's bytes.
+  void ParseSettings(std::span<const std::uint8_t> bytes);
 
   // Writes the list with CR LF line ends, completing it first to all value
   // lines: a missing label gets its label, a missing value its initial position.
   Status SaveSettings(const std::filesystem::path& path) const;
+  // The bytes SaveSettings writes.
+  std::vector<std::uint8_t> EncodeSettings() const;
 
   // The line at `index`, empty when the list is shorter.
   std::string SettingsLine(std::size_t index) const;

@@ -26,7 +26,8 @@ std::vector<std::string> SplitLines(std::span<const std::uint8_t> text) {
 
 Bytes JoinLinesCrLf(std::span<const std::string> lines) {
   std::size_t size = 0;
-  for (const auto& line : lines) size += line.size() + 2;
+  for (const auto& line : lines)
+    size += line.size() + 2;
   Bytes out;
   out.reserve(size);
   for (const auto& line : lines) {
@@ -39,23 +40,29 @@ Bytes JoinLinesCrLf(std::span<const std::string> lines) {
 
 std::optional<std::int32_t> ParseDecimalInt(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+    ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
     ++i;
   }
-  if (i == text.size()) return std::nullopt;
+  if (i == text.size())
+    return std::nullopt;
   std::int64_t value = 0;
   constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
   for (; i < text.size(); ++i) {
     const char c = text[i];
-    if (c < '0' || c > '9') return std::nullopt;
+    if (c < '0' || c > '9')
+      return std::nullopt;
     value = value * 10 + (c - '0');
-    if (value > kLimit) return std::nullopt;
+    if (value > kLimit)
+      return std::nullopt;
   }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+  if (negative)
+    value = -value;
+  if (value > std::numeric_limits<std::int32_t>::max())
+    return std::nullopt;
   return static_cast<std::int32_t>(value);
 }
 

@@ -16,8 +16,8 @@ inline constexpr const char* kEffectListFolder = "EffectLIST";
 inline constexpr const char* kMusicFolder = "Music";
 inline constexpr const char* kQuickFrameFolder = "quickframe";
 inline constexpr const char* kWorkspaceFolders[] = {
-    kDrawingFolder,    kFramesFolder,     kIldaFolder,  kSectionFolder,    kSequenceFolder,
-    kEffectFolder,     kEffectListFolder, kMusicFolder, kQuickFrameFolder,
+    kDrawingFolder, kFramesFolder,     kIldaFolder,  kSectionFolder,    kSequenceFolder,
+    kEffectFolder,  kEffectListFolder, kMusicFolder, kQuickFrameFolder,
 };
 
 inline constexpr const char* kSettingsFileName = "Ravix.ini";

@@ -9,7 +9,8 @@ TILDAimage DrawingListToIldaImage(std::span<const std::filesystem::path> drawing
   TILDAimage image;
   Drawing drawing;
   for (const auto& file : drawingFiles) {
-    if (!std::filesystem::exists(file)) continue;
+    if (!std::filesystem::exists(file))
+      continue;
     DrawingFileRead(file, drawing, 1);
     DrawingToIldaFrame(drawing, image.frames.emplace_back());
   }

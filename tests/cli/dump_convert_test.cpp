@@ -28,12 +28,12 @@ TEST(CliDump, DrawingAtScale) {
 }
 
 TEST(CliDump, IldaWithPaletteNamesAndMessage) {
-  Bytes data = {'I', 'L', 'D', 'A', 0, 0, 0, 2, 'p', 'a', 'l', 0xE9, 0, 0, 0, 0,
-                'c', '"', 0,   0,   0, 0, 0, 0, 0,   1,   0,   0,    0, 1, 4, 5,
-                0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01};
-  const Bytes frame = {'I', 'L', 'D', 'A', 0, 0, 0, 0, 'f', 0, 0, 0, 0, 0, 0, 0,
-                       'c', 0,   0,   0,   0, 0, 0, 0, 0,   1, 0, 7, 0, 9, 2, 3,
-                       0xFF, 0x00, 0x01, 0x00, 0x7F, 0x00, 0xC0, 4};
+  Bytes data = {'I', 'L', 'D', 'A', 0,   0, 0,    2,    'p',  'a',  'l',  0xE9, 0,
+                0,   0,   0,   'c', '"', 0, 0,    0,    0,    0,    0,    0,    1,
+                0,   0,   0,   1,   4,   5, 0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01};
+  const Bytes frame = {'I', 'L', 'D', 'A', 0,    0,    0,    0,    'f',  0,    0,    0, 0, 0,
+                       0,   0,   'c', 0,   0,    0,    0,    0,    0,    0,    0,    1, 0, 7,
+                       0,   9,   2,   3,   0xFF, 0x00, 0x01, 0x00, 0x7F, 0x00, 0xC0, 4};
   data.insert(data.end(), frame.begin(), frame.end());
   data.insert(data.end(), {'X', 'X', 'X', 'X'});
   TempFolder folder;
@@ -51,7 +51,8 @@ TEST(CliDump, IldaWithPaletteNamesAndMessage) {
 
 TEST(CliDump, FixturesDumpInFull) {
   const auto boeing = FixturePath("ilda/boeing.ild");
-  if (boeing.empty()) GTEST_SKIP() << "no shared fixtures";
+  if (boeing.empty())
+    GTEST_SKIP() << "no shared fixtures";
   const CliRun run = RunCli({"dump", boeing.string()});
   EXPECT_EQ(run.exitCode, 0);
   std::size_t frames = 0;

@@ -13,8 +13,8 @@ using testing::FixturePath;
 using testing::TempFolder;
 
 LaserPoint Ilda(int x, int y, int colour = 1, int blanked = 0, int z = 0) {
-  return LaserPoint{x, y, z, static_cast<std::uint8_t>(colour), 0,
-                    static_cast<std::uint8_t>(blanked)};
+  return LaserPoint{
+      x, y, z, static_cast<std::uint8_t>(colour), 0, static_cast<std::uint8_t>(blanked)};
 }
 
 TILDAframe FrameOf(std::vector<LaserPoint> points) {
@@ -48,13 +48,15 @@ Bytes Header(std::uint8_t format, std::uint16_t records, const char* name = "fra
   return h;
 }
 
-void Append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), more.end()); }
+void Append(Bytes& to, const Bytes& more) {
+  to.insert(to.end(), more.begin(), more.end());
+}
 
 TEST(IldaFile, WrittenLayoutOfTwoFrames) {
   TILDAimage image;
-  image.frames = {FrameOf({Ilda(0, 0), Ilda(1, 1), Ilda(2, 2)}),
-                  FrameOf({Ilda(-129, 128, 5, 1), Ilda(0, 0), Ilda(0, 0), Ilda(0, 0),
-                           Ilda(127, -128, 7)})};
+  image.frames = {
+      FrameOf({Ilda(0, 0), Ilda(1, 1), Ilda(2, 2)}),
+      FrameOf({Ilda(-129, 128, 5, 1), Ilda(0, 0), Ilda(0, 0), Ilda(0, 0), Ilda(127, -128, 7)})};
   image.frames[0].name = "ignored";
   const Bytes bytes = Encode(image);
   ASSERT_EQ(bytes.size(), 154u);
@@ -81,7 +83,8 @@ TEST(IldaFile, WrittenLayoutOfTwoFrames) {
 
 TEST(IldaFile, RoundTripKeepsCoordinatesAndDropsZ) {
   TILDAframe frame;
-  for (int v = -128; v <= 127; ++v) frame.points.push_back(Ilda(v, -v - 1, v & 0xFF, v & 1, 5));
+  for (int v = -128; v <= 127; ++v)
+    frame.points.push_back(Ilda(v, -v - 1, v & 0xFF, v & 1, 5));
   TILDAimage image;
   image.frames = {frame};
 
@@ -170,7 +173,8 @@ TEST(IldaFile, EveryCutOfAFileStopsAtTheEndOfTheData) {
     TILDAimage back;
     const IldaReadResult result = IldaParse(part, back);
     std::size_t points = 0;
-    for (const auto& frame : back.frames) points += frame.points.size();
+    for (const auto& frame : back.frames)
+      points += frame.points.size();
     const std::size_t wholeRecords = cut < 76 ? 0 : std::min<std::size_t>(3, (cut - 76) / 8);
     EXPECT_GE(points, wholeRecords) << "cut at " << cut;
     EXPECT_LE(back.frames.size(), 2u);
@@ -202,7 +206,8 @@ TEST(IldaFile, ReadsTheSharedFixtures) {
   const auto boeing = FixturePath("ilda/boeing.ild");
   const auto title = FixturePath("ilda/lase_title.ild");
   const auto pattern = FixturePath("ilda/ildatest12k.ild");
-  if (boeing.empty() || title.empty() || pattern.empty()) GTEST_SKIP() << "no shared fixtures";
+  if (boeing.empty() || title.empty() || pattern.empty())
+    GTEST_SKIP() << "no shared fixtures";
 
   TILDAimage image;
   IldaReadResult result = IldaFileRead(boeing, image);
@@ -220,7 +225,8 @@ TEST(IldaFile, ReadsTheSharedFixtures) {
   EXPECT_TRUE(result.messages.empty());
   ASSERT_EQ(image.frames.size(), 1u);
   EXPECT_EQ(image.frames[0].points.size(), 1049u);
-  for (const auto& point : image.frames[0].points) EXPECT_EQ(point.z, 0);
+  for (const auto& point : image.frames[0].points)
+    EXPECT_EQ(point.z, 0);
 
   result = IldaFileRead(pattern, image);
   EXPECT_TRUE(result.messages.empty());

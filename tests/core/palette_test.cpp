@@ -26,7 +26,8 @@ TEST(Palette, EntriesAcrossEveryBandArePackedBgr) {
 }
 
 TEST(Palette, DuplicatePairsGiveTheSameColour) {
-  const int pairs[][2] = {{2, 74}, {3, 85}, {4, 96}, {5, 107}, {6, 118}, {7, 129}, {1, 231}, {0, 255}};
+  const int pairs[][2] = {{2, 74},  {3, 85},  {4, 96},  {5, 107},
+                          {6, 118}, {7, 129}, {1, 231}, {0, 255}};
   for (const auto& pair : pairs) {
     EXPECT_EQ(PaletteColour(static_cast<std::uint8_t>(pair[0])),
               PaletteColour(static_cast<std::uint8_t>(pair[1])))

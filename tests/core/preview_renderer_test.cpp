@@ -11,7 +11,11 @@ using Op = RecordingCanvas::Op;
 using Call = RecordingCanvas::Call;
 
 LaserPoint P(int x, int y, int blanked = 0, int colour = 2, int state = 0) {
-  return LaserPoint{x, y, 0, static_cast<std::uint8_t>(colour), static_cast<std::uint8_t>(state),
+  return LaserPoint{x,
+                    y,
+                    0,
+                    static_cast<std::uint8_t>(colour),
+                    static_cast<std::uint8_t>(state),
                     static_cast<std::uint8_t>(blanked)};
 }
 
@@ -19,8 +23,10 @@ TEST(PreviewRenderer, BlankedMoveIsAGapWithoutBlankColour) {
   DrawingObject object = {P(10, 10), P(20, 20, 1), P(30, 30)};
   RecordingCanvas canvas;
   DrawObject(canvas, object, 0, 1);
-  const std::vector<Call> expected = {
-      {Op::kMove, 10, 10}, {Op::kMove, 20, 20}, {Op::kEllipse, 19, 21, 21, 19}, {Op::kLine, 30, 30}};
+  const std::vector<Call> expected = {{Op::kMove, 10, 10},
+                                      {Op::kMove, 20, 20},
+                                      {Op::kEllipse, 19, 21, 21, 19},
+                                      {Op::kLine, 30, 30}};
   EXPECT_EQ(canvas.Strokes(), expected);
 }
 
@@ -29,9 +35,12 @@ TEST(PreviewRenderer, BlankedMoveDrawnInBlankColourThenDotInPointColour) {
   RecordingCanvas canvas;
   DrawObject(canvas, object, 6, 2);
   const std::vector<Call> expected = {
-      {Op::kPen, static_cast<int>(PaletteColour(2))}, {Op::kMove, 0, 0},
-      {Op::kPen, static_cast<int>(PaletteColour(2))}, {Op::kPen, static_cast<int>(PaletteColour(6))},
-      {Op::kLine, 4, 2},                              {Op::kPen, static_cast<int>(PaletteColour(3))},
+      {Op::kPen, static_cast<int>(PaletteColour(2))},
+      {Op::kMove, 0, 0},
+      {Op::kPen, static_cast<int>(PaletteColour(2))},
+      {Op::kPen, static_cast<int>(PaletteColour(6))},
+      {Op::kLine, 4, 2},
+      {Op::kPen, static_cast<int>(PaletteColour(3))},
       {Op::kEllipse, 3, 3, 5, 1},
   };
   EXPECT_EQ(canvas.calls(), expected);
@@ -46,7 +55,8 @@ TEST(PreviewRenderer, SinglePointsAndDivisor) {
   RecordingCanvas dotted;
   DrawingObject blanked = {P(255, 255, 1)};
   DrawObject(dotted, blanked, 0, 4);
-  EXPECT_EQ(dotted.Strokes(), (std::vector<Call>{{Op::kMove, 63, 63}, {Op::kEllipse, 62, 64, 64, 62}}));
+  EXPECT_EQ(dotted.Strokes(),
+            (std::vector<Call>{{Op::kMove, 63, 63}, {Op::kEllipse, 62, 64, 64, 62}}));
 
   RecordingCanvas none;
   DrawingObject empty;

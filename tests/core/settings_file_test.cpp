@@ -13,7 +13,8 @@ using testing::WriteText;
 
 std::string FullFile() {
   std::string text;
-  for (int i = 0; i < 50; ++i) text += (i % 2 ? std::to_string(i * 3) : "label " + std::to_string(i)) + "\r\n";
+  for (int i = 0; i < 50; ++i)
+    text += (i % 2 ? std::to_string(i * 3) : "label " + std::to_string(i)) + "\r\n";
   return text + "after 49\r\nlast\r\n";
 }
 

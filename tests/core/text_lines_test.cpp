@@ -32,12 +32,23 @@ TEST(TextLines, DecimalConversion) {
     std::optional<std::int32_t> value;
   };
   const Case cases[] = {
-      {"0", 0},           {"42", 42},      {"-17", -17},  {"+5", 5},
-      {"  12", 12},       {"2147483647", 2147483647},     {"-2147483648", -2147483647 - 1},
-      {"2147483648", {}}, {"", {}},        {"-", {}},     {"12x", {}},
-      {"12 ", {}},        {"1.5", {}},     {"99999999999999999999", {}},
+      {"0", 0},
+      {"42", 42},
+      {"-17", -17},
+      {"+5", 5},
+      {"  12", 12},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", {}},
+      {"", {}},
+      {"-", {}},
+      {"12x", {}},
+      {"12 ", {}},
+      {"1.5", {}},
+      {"99999999999999999999", {}},
   };
-  for (const Case& c : cases) EXPECT_EQ(ParseDecimalInt(c.text), c.value) << "'" << c.text << "'";
+  for (const Case& c : cases)
+    EXPECT_EQ(ParseDecimalInt(c.text), c.value) << "'" << c.text << "'";
   EXPECT_EQ(InvalidIntegerMessage("12x"), "'12x' is not a valid integer value");
 }
 

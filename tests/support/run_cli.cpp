@@ -33,7 +33,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
   std::vector<std::string> argvStrings{RAVIX_CLI_PATH};
   argvStrings.insert(argvStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
-  for (auto& s : argvStrings) argv.push_back(s.data());
+  for (auto& s : argvStrings)
+    argv.push_back(s.data());
   argv.push_back(nullptr);
 
   CliRun run;

@@ -10,7 +10,8 @@ namespace ravix::testing {
 
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "ravix-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
+  if (::mkdtemp(pattern.data()) == nullptr)
+    ADD_FAILURE() << "mkdtemp failed";
   path_ = pattern;
 }
 
@@ -21,7 +22,8 @@ TempFolder::~TempFolder() {
 
 void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
