@@ -37,12 +37,11 @@ const ravix::Bytes& GeneratedFile() {
   return bytes;
 }
 
+// Items are points.
 void SetRates(benchmark::State& state, std::size_t bytes) {
   const auto iterations = static_cast<std::int64_t>(state.iterations());
   state.SetItemsProcessed(iterations * static_cast<std::int64_t>(kFrames * kPointsPerFrame));
   state.SetBytesProcessed(iterations * static_cast<std::int64_t>(bytes));
-  state.counters["points/s"] = benchmark::Counter(
-      static_cast<double>(iterations) * kFrames * kPointsPerFrame, benchmark::Counter::kIsRate);
 }
 
 void BM_IldaFileRead(benchmark::State& state) {

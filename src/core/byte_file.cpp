@@ -83,7 +83,10 @@ std::optional<Bytes> ReadWholeFile(const std::filesystem::path& path, std::strin
 Status WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> data) {
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-  std::string pattern = (folder / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
+  std::string temporaryName = ".";
+  temporaryName += path.filename().string();
+  temporaryName += ".tmp-XXXXXX";
+  std::string pattern = (folder / temporaryName).string();
   FileDescriptor fd(::mkstemp(pattern.data()));
   if (fd.get() < 0)
     return Status::Failure(ErrnoText("cannot write", path));
