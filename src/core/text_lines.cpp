@@ -66,6 +66,32 @@ std::optional<std::int32_t> ParseDecimalInt(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
+std::string AsciiLowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    c = AsciiLower(c);
+  return lower;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i]))
+      return false;
+  }
+  return true;
+}
+
+std::optional<std::size_t> FindLineIgnoringCase(std::span<const std::string> lines,
+                                                std::string_view text) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (EqualsIgnoringCase(lines[i], text))
+      return i;
+  }
+  return std::nullopt;
+}
+
 std::string InvalidIntegerMessage(std::string_view text) {
   std::string message = "'";
   message += text;

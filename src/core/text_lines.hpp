@@ -22,6 +22,19 @@ Bytes JoinLinesCrLf(std::span<const std::string> lines);
 // and decimal digits filling the rest, within 32 bits. Empty optional otherwise.
 std::optional<std::int32_t> ParseDecimalInt(std::string_view text);
 
+// ASCII letters to lower case; every other byte is kept.
+inline char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+std::string AsciiLowerCase(std::string_view text);
+
+// Whole texts compared without regard to letter case (ASCII letters only).
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// Index of the first line equal to `text` without regard to letter case.
+std::optional<std::size_t> FindLineIgnoringCase(std::span<const std::string> lines,
+                                                std::string_view text);
+
 // The platform's conversion error text: "'<text>' is not a valid integer value".
 std::string InvalidIntegerMessage(std::string_view text);
 

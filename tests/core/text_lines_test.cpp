@@ -52,5 +52,15 @@ TEST(TextLines, DecimalConversion) {
   EXPECT_EQ(InvalidIntegerMessage("12x"), "'12x' is not a valid integer value");
 }
 
+TEST(TextLines, LetterCaseIsIgnoredForAsciiLettersOnly) {
+  EXPECT_TRUE(EqualsIgnoringCase("[DrawingList]", "[drawinglist]"));
+  EXPECT_FALSE(EqualsIgnoringCase("[DrawingList]", " [DrawingList]"));
+  EXPECT_FALSE(EqualsIgnoringCase("\xC9", "\xE9"));  // Latin-1 letters are not folded
+  EXPECT_EQ(AsciiLowerCase("INTRO.Sec\xC9"), "intro.sec\xC9");
+  const std::vector<std::string> lines = {"a", "[Music]", "[MUSIC]"};
+  EXPECT_EQ(FindLineIgnoringCase(lines, "[music]"), 1u);
+  EXPECT_EQ(FindLineIgnoringCase(lines, "[Track1]"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace ravix
