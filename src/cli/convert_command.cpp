@@ -5,6 +5,7 @@
 #include "cli/commands.hpp"
 #include "core/ilda_file.hpp"
 #include "drawing/converter.hpp"
+#include "drawing/frame_list_file.hpp"
 
 namespace ravix::cli {
 namespace {
@@ -27,6 +28,47 @@ int DrawingsToIlda(CliContext& context, std::span<const std::filesystem::path> i
   return kExitOk;
 }
 
+int DrawingsToFrameList(CliContext& context, std::span<const std::filesystem::path> inputs,
+                        const std::filesystem::path& output) {
+  if (Status status = FrameListWrite(output, DrawingListToFrameList(inputs)); !status) {
+    return Fail(context, status.error());
+  }
+  return kExitOk;
+}
+
+int IldaToFrameList(CliContext& context, const std::filesystem::path& input,
+                    const std::filesystem::path& output) {
+  TILDAimage image;
+  if (const IldaReadResult read = IldaFileRead(input, image); !read.fileStatus) {
+    return Fail(context, read.fileStatus.error());
+  }
+  if (Status status = FrameListWrite(output, IldaImageToFrameList(image)); !status) {
+    return Fail(context, status.error());
+  }
+  return kExitOk;
+}
+
+int MergeIlda(CliContext& context, std::span<const std::filesystem::path> inputs,
+              const std::filesystem::path& output) {
+  if (Status status = IldaFileWrite(output, MergeIldaFiles(inputs)); !status) {
+    return Fail(context, status.error());
+  }
+  return kExitOk;
+}
+
+// A frame list that does not read cleanly is not exploded at all.
+int ExplodeFrames(CliContext& context, const std::filesystem::path& input,
+                  const std::filesystem::path& base) {
+  FrameList frames;
+  if (Status status = FrameListRead(input, frames); !status) {
+    return Fail(context, status.error());
+  }
+  if (Status status = ExplodeFrameList(frames, base); !status) {
+    return Fail(context, status.error());
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 int RunConvert(CliContext& context, Arguments& args) {
@@ -44,8 +86,21 @@ int RunConvert(CliContext& context, Arguments& args) {
     }
   }
   const std::string outExtension = LowerExtension(output);
+  const bool single = inputs.size() == 1;
   if (AllHaveExtension(inputs, ".ddr") && outExtension == ".ild") {
     return DrawingsToIlda(context, inputs, output);
+  }
+  if (AllHaveExtension(inputs, ".ddr") && outExtension == ".ilf") {
+    return DrawingsToFrameList(context, inputs, output);
+  }
+  if (single && AllHaveExtension(inputs, ".ild") && outExtension == ".ilf") {
+    return IldaToFrameList(context, inputs.front(), output);
+  }
+  if (AllHaveExtension(inputs, ".ild") && outExtension == ".ild") {
+    return MergeIlda(context, inputs, output);
+  }
+  if (single && AllHaveExtension(inputs, ".ilf") && outExtension.empty()) {
+    return ExplodeFrames(context, inputs.front(), output);
   }
   return UsageError(
       context, "cannot convert '" + LowerExtension(inputs.front()) + "' to '" + outExtension + "'",

@@ -7,6 +7,11 @@
 #include "cli/json_writer.hpp"
 #include "core/drawing_file.hpp"
 #include "core/ilda_file.hpp"
+#include "drawing/frame_list_file.hpp"
+#include "segments/effect_file.hpp"
+#include "segments/effect_list.hpp"
+#include "segments/segment_file.hpp"
+#include "shows/show_file.hpp"
 
 namespace ravix::cli {
 namespace {
@@ -84,6 +89,131 @@ int DumpIlda(CliContext& context, const std::filesystem::path& file, const DumpO
   return kExitOk;
 }
 
+// The frames read, also when the read stopped; the fault then fails the command.
+int DumpFrameList(CliContext& context, const std::filesystem::path& file, const DumpOptions&) {
+  FrameList frames;
+  const Status status = FrameListRead(file, frames);
+  JsonWriter json;
+  json.BeginObject().TextField("type", "framelist").Key("frames").BeginArray();
+  for (const Drawing& frame : frames)
+    json.Drawing(frame);
+  json.EndArray().EndObject();
+  context.out << json.Finish();
+  return status ? kExitOk : Fail(context, status.error());
+}
+
+void WriteTexts(JsonWriter& json, std::span<const std::string> texts) {
+  json.BeginArray();
+  for (const std::string& text : texts)
+    json.Text(text);
+  json.EndArray();
+}
+
+int DumpEffect(CliContext& context, const std::filesystem::path& file, const DumpOptions&) {
+  std::vector<EffectStep> steps;
+  if (Status status = EffectFileRead(file, steps); !status)
+    return Fail(context, status.error());
+  JsonWriter json;
+  json.BeginObject().TextField("type", "effect").Key("steps");
+  WriteTexts(json, steps);
+  json.EndObject();
+  context.out << json.Finish();
+  return kExitOk;
+}
+
+void WriteEffects(JsonWriter& json, const EffectList& list) {
+  json.BeginArray();
+  for (const Effect& effect : list.effects) {
+    json.BeginObject().TextField("name", effect.name).Key("steps");
+    WriteTexts(json, effect.steps);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+int DumpEffectList(CliContext& context, const std::filesystem::path& file, const DumpOptions&) {
+  EffectList list;
+  if (Status status = EffectListFileRead(file, list); !status)
+    return Fail(context, status.error());
+  JsonWriter json;
+  json.BeginObject().TextField("type", "effectlist").Key("effects");
+  WriteEffects(json, list);
+  json.EndObject();
+  context.out << json.Finish();
+  return kExitOk;
+}
+
+void WriteSegmentItems(JsonWriter& json, std::span<const TSectionRecord> rows) {
+  json.BeginArray();
+  for (const TSectionRecord& row : rows) {
+    json.BeginObject();
+    json.TextField("drawingKey", row.drawingKey);
+    json.IntField("time", row.time);
+    json.TextField("effectName", row.effectName);
+    json.IntField("colour", row.colour);
+    json.Key("objects").Drawing(row.objects);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void WriteError(JsonWriter& json, const Status& status) {
+  json.Key("error");
+  if (status) {
+    json.Null();
+  } else {
+    json.Text(status.error());
+  }
+}
+
+int DumpSegment(CliContext& context, const std::filesystem::path& file, const DumpOptions&) {
+  std::vector<TSectionRecord> rows;
+  const Status status = SegmentFileRead(file, rows);
+  EffectList effects;
+  if (Status effectStatus = EffectListFileRead(file, effects); !effectStatus) {
+    return Fail(context, effectStatus.error());
+  }
+  JsonWriter json;
+  json.BeginObject().TextField("type", "segment").Key("items");
+  WriteSegmentItems(json, rows);
+  json.Key("effects");
+  WriteEffects(json, effects);
+  WriteError(json, status);
+  json.EndObject();
+  context.out << json.Finish();
+  return kExitOk;
+}
+
+int DumpShow(CliContext& context, const std::filesystem::path& file, const DumpOptions& options) {
+  TSequence show;
+  const Status status =
+      options.load ? ShowFileLoad(file, context.workspace, show) : ShowFileRead(file, show);
+  JsonWriter json;
+  json.BeginObject().TextField("type", "show").TextField("music", show.musicFile);
+  json.Key("tracks").BeginArray();
+  for (const auto& track : show.tracks) {
+    json.BeginArray();
+    for (const TSequenceRecord& item : track) {
+      json.BeginObject().TextField("itemFile", item.itemFile).IntField("duration", item.duration);
+      if (options.load) {
+        json.Key("segmentRows");
+        WriteSegmentItems(json, item.segmentRows);
+        json.Key("frames").BeginArray();
+        for (const Drawing& frame : item.frames)
+          json.Drawing(frame);
+        json.EndArray();
+      }
+      json.EndObject();
+    }
+    json.EndArray();
+  }
+  json.EndArray();
+  WriteError(json, status);
+  json.EndObject();
+  context.out << json.Finish();
+  return kExitOk;
+}
+
 using Dumper = int (*)(CliContext&, const std::filesystem::path&, const DumpOptions&);
 
 struct DumpKind {
@@ -92,8 +222,10 @@ struct DumpKind {
 };
 
 constexpr std::array kDumpKinds = {
-    DumpKind{".ddr", DumpDrawing},
-    DumpKind{".ild", DumpIlda},
+    DumpKind{".ddr", DumpDrawing},    DumpKind{".ild", DumpIlda},
+    DumpKind{".ilf", DumpFrameList},  DumpKind{".ect", DumpEffect},
+    DumpKind{".ecl", DumpEffectList}, DumpKind{".sec", DumpSegment},
+    DumpKind{".seq", DumpShow},
 };
 
 }  // namespace
