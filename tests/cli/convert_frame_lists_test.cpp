@@ -3,6 +3,7 @@
 #include "core/drawing_file.hpp"
 #include "core/ilda_file.hpp"
 #include "drawing/frame_list_file.hpp"
+#include "support/points.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_folder.hpp"
 
@@ -10,14 +11,10 @@ namespace ravix {
 namespace {
 
 using testing::CliRun;
+using testing::P;
 using testing::RunCli;
 using testing::TempFolder;
 using testing::WriteText;
-
-LaserPoint P(int x, int y, int z = 0, int colour = 4, int blanked = 0) {
-  return LaserPoint{
-      x, y, z, static_cast<std::uint8_t>(colour), 0, static_cast<std::uint8_t>(blanked)};
-}
 
 TEST(CliConvertFrameLists, DrawingsToFrameListAndBackByExplosion) {
   TempFolder folder;

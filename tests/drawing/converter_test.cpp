@@ -4,17 +4,14 @@
 
 #include "core/drawing_file.hpp"
 #include "core/ilda_file.hpp"
+#include "support/points.hpp"
 #include "support/temp_folder.hpp"
 
 namespace ravix {
 namespace {
 
+using testing::P;
 using testing::TempFolder;
-
-LaserPoint P(int x, int y, int z = 0, int colour = 4, int blanked = 0) {
-  return LaserPoint{
-      x, y, z, static_cast<std::uint8_t>(colour), 0, static_cast<std::uint8_t>(blanked)};
-}
 
 TEST(Converter, IldaFramesBecomeOneObjectInDrawingSpace) {
   TILDAimage image;

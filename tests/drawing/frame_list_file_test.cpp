@@ -2,19 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "support/points.hpp"
 #include "support/temp_folder.hpp"
 
 namespace ravix {
 namespace {
 
+using testing::P;
 using testing::ReadText;
 using testing::TempFolder;
 using testing::WriteText;
-
-LaserPoint P(int x, int y, int z = 0, int colour = 4, int blanked = 0) {
-  return LaserPoint{
-      x, y, z, static_cast<std::uint8_t>(colour), 0, static_cast<std::uint8_t>(blanked)};
-}
 
 TEST(FrameListFile, WriteThenReadKeepsPointsAndObjectsAndDropsEmptyObjects) {
   TempFolder folder;
