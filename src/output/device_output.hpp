@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "output/controller_bus.hpp"
+#include "output/live_state.hpp"
+
+namespace ravix {
+
+// One block to the master and then, when enabled, to every extra device in
+// list order, on the output pipe. Results are ignored: a controller that is
+// missing or fails simply receives nothing.
+void SendToAllDevices(const ControllerBus& bus, const LiveState& live,
+                      std::span<const std::uint8_t> block);
+
+// A frame of any length as consecutive blocks of at most kMaxBlockPoints
+// points; an empty frame is one empty write. Between blocks a raised
+// stopRequested ends the frame: returns false then.
+bool SendFrame(const ControllerBus& bus, const LiveState& live,
+               std::span<const std::uint8_t> frame);
+
+}  // namespace ravix

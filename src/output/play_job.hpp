@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/laser_point.hpp"
+#include "output/controller_bus.hpp"
+#include "output/live_state.hpp"
+
+namespace ravix {
+
+// What a play loop is started with: its own copy of the material, so that
+// editing in the window never disturbs it, and the calls back into the window.
+struct PlayJob {
+  // Drawing playback: the drawing in drawing space.
+  Drawing drawing;
+  // Shows a text in the window's status line. Called on the play thread; the
+  // window posts it to its own thread.
+  std::function<void(const std::string&)> showStatus;
+};
+
+// Everything a play loop works with.
+struct PlayContext {
+  LiveState& live;
+  const ControllerBus& bus;
+  const PlayJob& job;
+};
+
+}  // namespace ravix

@@ -1,0 +1,32 @@
+#include "output/play_types.hpp"
+
+#include <algorithm>
+#include <iterator>
+
+#include "output/drawing_playback.hpp"
+
+namespace ravix {
+namespace {
+
+using PlayLoop = void (*)(const PlayContext&);
+
+struct PlayTypeEntry {
+  std::uint8_t playType;
+  PlayLoop loop;
+};
+
+// One row per play type that has a loop.
+constexpr PlayTypeEntry kPlayLoops[] = {
+    {kPlayTypeDrawingPlayback, DrawingPlaybackLoop},
+};
+
+}  // namespace
+
+void RunPlayLoop(std::uint8_t playType, const PlayContext& context) {
+  const auto entry = std::find_if(std::begin(kPlayLoops), std::end(kPlayLoops),
+                                  [&](const PlayTypeEntry& e) { return e.playType == playType; });
+  if (entry != std::end(kPlayLoops))
+    entry->loop(context);
+}
+
+}  // namespace ravix
