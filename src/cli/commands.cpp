@@ -8,6 +8,10 @@ std::span<const Command> Commands() {
   static constexpr std::array kCommands = {
       Command{"dump", "dump FILE [--scale N] [--load]", RunDump},
       Command{"convert", "convert IN... OUT [--reduce T]", RunConvert},
+      Command{"frames", "frames FILE --player P [--count N] [options]", RunFrames},
+      Command{"devices", "devices [--simulate N]", RunDevices},
+      Command{"play", "play FILE [--simulate N] [--seconds S] [--loop]", RunPlay},
+      Command{"shape", "shape KIND ARGS... [--spacing S] [--sides K]", RunShape},
   };
   return kCommands;
 }

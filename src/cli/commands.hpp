@@ -21,5 +21,9 @@ std::span<const Command> Commands();
 
 int RunDump(CliContext& context, Arguments& args);
 int RunConvert(CliContext& context, Arguments& args);
+int RunFrames(CliContext& context, Arguments& args);
+int RunDevices(CliContext& context, Arguments& args);
+int RunPlay(CliContext& context, Arguments& args);
+int RunShape(CliContext& context, Arguments& args);
 
 }  // namespace ravix::cli
