@@ -1,7 +1,9 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <mutex>
 #include <optional>
@@ -79,7 +81,8 @@ sigset_t BlockStopSignals() {
 
 // True when a stop signal arrived within `timeout`.
 bool StopSignalWithin(const sigset_t& signals, Clock::duration timeout) {
-  const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(timeout).count();
+  const auto ns = std::max<std::int64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(timeout).count(), 0);
   const timespec wait{static_cast<time_t>(ns / 1'000'000'000),
                       static_cast<long>(ns % 1'000'000'000)};
   return sigtimedwait(&signals, nullptr, &wait) > 0;
