@@ -7,24 +7,17 @@
 #include "output/frame_capture.hpp"
 #include "output/play_types.hpp"
 #include "output/simulated_driver.hpp"
+#include "support/points.hpp"
 
 namespace ravix {
 namespace {
 
+using testing::P;
+
 using Lines = std::vector<std::string>;
 
-LaserPoint Point(int x, int y, std::uint8_t colour = 1, std::uint8_t blanked = 0, int z = 0) {
-  LaserPoint p;
-  p.x = x;
-  p.y = y;
-  p.z = z;
-  p.colour = colour;
-  p.blanked = blanked;
-  return p;
-}
-
 // (0, 0) white; (128, 128) red, blanked, a vertex; an empty object; (255, 255) black.
-const Drawing kDrawing = {{Point(0, 0), Point(128, 128, 2, 1, 2)}, {}, {Point(255, 255, 0)}};
+const Drawing kDrawing = {{P(0, 0, 0, 1), P(128, 128, 2, 2, 1)}, {}, {P(255, 255, 0, 0)}};
 constexpr const char* kFrame = "0f00ffff09037f7f00000000";
 
 Lines Capture(const Drawing& drawing, LiveState& live, std::size_t writes,
@@ -51,10 +44,10 @@ void RunWithObserver(SimulatedDriver& driver, LiveState& live, int observed,
 }
 
 TEST(DrawingPlayback, PlayCopyHalvesLimitsAndNormalisesBlanking) {
-  const Drawing editor = {{Point(-3, 511, 4, 5, 2), Point(3, 256, 9, 0, 300)}, {}};
+  const Drawing editor = {{P(-3, 511, 2, 4, 5), P(3, 256, 300, 9)}, {}};
   const Drawing copy = MakeDrawingPlayCopy(editor);
   ASSERT_EQ(copy.size(), 2u);
-  EXPECT_EQ(copy[0], (DrawingObject{Point(0, 255, 4, 1, 2), Point(1, 128, 9, 0, 300)}));
+  EXPECT_EQ(copy[0], (DrawingObject{P(0, 255, 2, 4, 1), P(1, 128, 300, 9)}));
   EXPECT_TRUE(copy[1].empty());
 }
 

@@ -14,22 +14,17 @@
 #include "output/play_host.hpp"
 #include "output/play_types.hpp"
 #include "output/simulated_driver.hpp"
+#include "support/points.hpp"
 
 extern char** environ;
 
 namespace ravix {
 namespace {
 
+using testing::P;
+
 using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
-
-LaserPoint Point(int x, int y) {
-  LaserPoint p;
-  p.x = x;
-  p.y = y;
-  p.colour = 1;
-  return p;
-}
 
 // Status texts and master writes, in the order they happened, across threads.
 class Journal {
@@ -73,8 +68,8 @@ struct Rig {
 };
 
 // Drawing editor coordinates: (20, 20) and (40, 40) become (10, 10) and (20, 20).
-const Drawing kFirst = {{Point(20, 20)}};
-const Drawing kSecond = {{Point(40, 40)}};
+const Drawing kFirst = {{P(20, 20, 0, 1)}};
+const Drawing kSecond = {{P(40, 40, 0, 1)}};
 const std::string kFirstFrame = "0f00f5f5";
 const std::string kSecondFrame = "0f0014eb";  // played with invertX
 
@@ -134,8 +129,8 @@ TEST(PlayHost, StartFailsWhenTheRunningLoopDoesNotEndInTime) {
   const ControllerBus bus(driver, 0us);
   LiveState live;
   live.devices.SetMasterDevice("ezusb-0");
-  live.settings.scanRateCode = 230;                  // 4800 points per second
-  Drawing big(1, DrawingObject(1200, Point(1, 1)));  // a quarter of a second per frame
+  live.settings.scanRateCode = 230;                    // 4800 points per second
+  Drawing big(1, DrawingObject(1200, P(1, 1, 0, 1)));  // a quarter of a second per frame
   PlayHost host(live, bus, 20ms);
   ASSERT_TRUE(host.StartPlay(kPlayTypeDrawingPlayback, PlayJob{std::move(big), {}}));
   std::this_thread::sleep_for(50ms);
