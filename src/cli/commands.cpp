@@ -12,6 +12,7 @@ std::span<const Command> Commands() {
       Command{"devices", "devices [--simulate N]", RunDevices},
       Command{"play", "play FILE [--simulate N] [--seconds S] [--loop]", RunPlay},
       Command{"shape", "shape KIND ARGS... [--spacing S] [--sides K]", RunShape},
+      Command{"edit", "edit [FILE.ddr] [-o OUT.ddr]", RunEdit},
   };
   return kCommands;
 }

@@ -25,5 +25,6 @@ int RunFrames(CliContext& context, Arguments& args);
 int RunDevices(CliContext& context, Arguments& args);
 int RunPlay(CliContext& context, Arguments& args);
 int RunShape(CliContext& context, Arguments& args);
+int RunEdit(CliContext& context, Arguments& args);
 
 }  // namespace ravix::cli
