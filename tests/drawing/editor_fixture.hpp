@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "drawing/editor_test_host.hpp"
+#include "drawing/picture_document.hpp"
+#include "drawing/picture_editor.hpp"
+
+namespace ravix::testing {
+
+// A document and its editor driven through the events a user makes.
+class EditorFixture : public ::testing::Test {
+ protected:
+  void Tool(DrawingTool tool) { editor.ChooseTool(tool); }
+  void Left(int x, int y, bool ctrl = false) { editor.LeftDown({{x, y}, ctrl}); }
+  void Right(int x = 0, int y = 0) { editor.RightDown({{x, y}, false}); }
+  void MoveMouse(int x, int y, bool ctrl = false) { editor.MouseMove({{x, y}, ctrl}); }
+  void Key(char key) { editor.KeyPress(key); }
+
+  // Draws a 2P Line object through the given clicks.
+  void Line(std::initializer_list<CanvasPoint> clicks) {
+    Tool(DrawingTool::kLine2P);
+    for (CanvasPoint p : clicks)
+      Left(p.x, p.y);
+    Right();
+  }
+
+  const Drawing& drawing() const { return document.drawing(); }
+  std::vector<PointRef> selection() const { return document.selection().entries(); }
+
+  EditorTestHost host;
+  PictureDocument document{host, EditorSettings{}, "/nonexistent/Drawing"};
+  PictureEditor editor{document};
+};
+
+// x, y, z, colour, blanked; state 0.
+inline LaserPoint Pt(int x, int y, int z, int colour, int blanked) {
+  return LaserPoint{
+      x, y, z, static_cast<std::uint8_t>(colour), kStateNormal, static_cast<std::uint8_t>(blanked)};
+}
+
+}  // namespace ravix::testing
