@@ -183,11 +183,12 @@ void PictureDocument::SetDrawing(Drawing drawing) {
 }
 
 // Pending clicks, the move backup and the open line object belong to the
-// drawing they were made on.
+// drawing they were made on; the tool in progress ends with them.
 void PictureDocument::DropToolProgress() {
   pendingClicks_.clear();
   moveBackup_.clear();
   openObject_.reset();
+  cursorConfined_ = false;
 }
 
 // ---- buttons ------------------------------------------------------------------------

@@ -68,6 +68,7 @@ TEST_F(DrawingToolsTest, UndoWhileALineIsOpenStartsAFreshObject) {
   Left(10, 0);
   Left(20, 0);
   document.Undo();  // back to the first segment; the open object is closed
+  EXPECT_FALSE(document.cursorConfined());
   Left(50, 50);
   Left(60, 50);
   ASSERT_EQ(drawing().size(), 2u);
