@@ -101,8 +101,6 @@ std::string_view RestAfterWord(std::string_view line) {
 }
 
 std::optional<int> IntegerIn(std::string_view token, int low, int high) {
-  if (token.empty() || IsBlank(token.front()))
-    return std::nullopt;
   const std::optional<std::int32_t> value = ParseDecimalInt(token);
   if (!value || *value < low || *value > high)
     return std::nullopt;

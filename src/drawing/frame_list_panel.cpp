@@ -33,7 +33,7 @@ void FrameListPanel::Open() {
       {FileDialogRequest::Kind::kOpen, kFrameListOpenFilter, "", framesFolder_, false});
   if (!path)
     return;
-  if (std::filesystem::is_regular_file(*path)) {
+  if (ChosenFileExists(*path)) {
     if (Status status = FrameListRead(*path, frames_); !status)
       host_.ShowError(status.error());
   }

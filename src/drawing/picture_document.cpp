@@ -59,7 +59,7 @@ void PictureDocument::Open() {
     return;
   const auto path =
       host_.ChooseFile({FileDialogRequest::Kind::kOpen, kDrawingFilter, "", drawingFolder_, false});
-  if (!path || !std::filesystem::is_regular_file(*path))
+  if (!path || !ChosenFileExists(*path))
     return;
   ReadFile(*path);
   drawingChanged_ = false;
@@ -312,7 +312,7 @@ void PictureDocument::Redraw() {
 void PictureDocument::ChooseBackgroundPicture() {
   const auto path =
       host_.ChooseFile({FileDialogRequest::Kind::kOpen, kPictureFilter, "", {}, false});
-  if (!path || !std::filesystem::is_regular_file(*path))
+  if (!path || !ChosenFileExists(*path))
     return;
   backgroundPicture_ = *path;
   Changed();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace ravix {
 
@@ -17,6 +18,12 @@ struct FileDialogRequest {
   std::filesystem::path startFolder;
   bool overwritePrompt = false;
 };
+
+// A file a dialog returned exists as a regular file (false on any error).
+inline bool ChosenFileExists(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
 
 // The window side of the drawing editor engine: what it shows and asks. The
 // window implements it; tests and the command line answer without dialogs.
