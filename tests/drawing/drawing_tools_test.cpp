@@ -8,7 +8,7 @@ namespace ravix {
 namespace {
 
 using testing::EditorFixture;
-using testing::Pt;
+using testing::P;
 using T = DrawingTool;
 
 // x, y of every point.
@@ -35,7 +35,7 @@ TEST_F(DrawingToolsTest, TwoPointLineWithCtrlKeepsToAnAxis) {
     Left(c.click.x, c.click.y, true);
     ASSERT_EQ(drawing().size(), 1u);
     EXPECT_EQ(drawing()[0],
-              (DrawingObject{Pt(100, 100, 2, 4, 1), Pt(c.landed.x, c.landed.y, 0, 4, 0)}));
+              (DrawingObject{P(100, 100, 2, 4, 1), P(c.landed.x, c.landed.y, 0, 4, 0)}));
   }
 }
 
@@ -45,13 +45,13 @@ TEST_F(DrawingToolsTest, LinesExtendTheOpenObjectUntilTheRightClick) {
   EXPECT_TRUE(document.cursorConfined());
   Left(100, 0);
   EXPECT_EQ(drawing()[0],
-            (DrawingObject{Pt(0, 0, 2, 4, 1), Pt(20, 0, 0, 4, 0), Pt(40, 0, 0, 4, 0),
-                           Pt(60, 0, 0, 4, 0), Pt(80, 0, 0, 4, 0), Pt(100, 0, 2, 4, 0)}));
+            (DrawingObject{P(0, 0, 2, 4, 1), P(20, 0, 0, 4, 0), P(40, 0, 0, 4, 0),
+                           P(60, 0, 0, 4, 0), P(80, 0, 0, 4, 0), P(100, 0, 2, 4, 0)}));
   document.EnterPointSpace("100");
   document.SelectColour(7);
   Left(100, 50);  // the same object grows, only the ends with spacing 100
   EXPECT_EQ(drawing().size(), 1u);
-  EXPECT_EQ(drawing()[0].back(), Pt(100, 50, 2, 7, 0));
+  EXPECT_EQ(drawing()[0].back(), P(100, 50, 2, 7, 0));
   EXPECT_EQ(drawing()[0].size(), 7u);
   EXPECT_EQ(document.undoHistory().undoIndex(), 1);
   Right();
@@ -59,7 +59,7 @@ TEST_F(DrawingToolsTest, LinesExtendTheOpenObjectUntilTheRightClick) {
   Left(200, 200);
   Left(300, 200);  // a new object
   ASSERT_EQ(drawing().size(), 2u);
-  EXPECT_EQ(drawing()[1], (DrawingObject{Pt(200, 200, 2, 7, 1), Pt(300, 200, 2, 7, 0)}));
+  EXPECT_EQ(drawing()[1], (DrawingObject{P(200, 200, 2, 7, 1), P(300, 200, 2, 7, 0)}));
 }
 
 TEST_F(DrawingToolsTest, UndoWhileALineIsOpenStartsAFreshObject) {
@@ -73,7 +73,7 @@ TEST_F(DrawingToolsTest, UndoWhileALineIsOpenStartsAFreshObject) {
   Left(60, 50);
   ASSERT_EQ(drawing().size(), 2u);
   EXPECT_EQ(drawing()[0].size(), 2u);
-  EXPECT_EQ(drawing()[1], (DrawingObject{Pt(50, 50, 2, 4, 1), Pt(60, 50, 0, 4, 0)}));
+  EXPECT_EQ(drawing()[1], (DrawingObject{P(50, 50, 2, 4, 1), P(60, 50, 0, 4, 0)}));
 }
 
 TEST_F(DrawingToolsTest, CircleBoxAndCtrlSquare) {
@@ -90,7 +90,7 @@ TEST_F(DrawingToolsTest, CircleBoxAndCtrlSquare) {
   DrawingObject expected = EllipseFill(100, 200, 200, 300, 20);
   ASSERT_EQ(drawing()[0].size(), expected.size());
   EXPECT_EQ(Positions(drawing()[0]), Positions(expected));
-  EXPECT_EQ(drawing()[0].front(), Pt(200, 250, 2, 4, 1));
+  EXPECT_EQ(drawing()[0].front(), P(200, 250, 2, 4, 1));
   EXPECT_EQ(drawing()[0][1].z, 0);
   EXPECT_EQ(drawing()[0].back().z, 2);
 }
@@ -100,9 +100,8 @@ TEST_F(DrawingToolsTest, RectanglesAndPolygons) {
   Left(10, 10);
   document.SelectColour(6);
   Left(50, 30);
-  EXPECT_EQ(drawing()[0],
-            (DrawingObject{Pt(10, 10, 2, 4, 1), Pt(10, 30, 2, 6, 0), Pt(50, 30, 2, 6, 0),
-                           Pt(50, 10, 2, 6, 0), Pt(10, 10, 2, 6, 0)}));
+  EXPECT_EQ(drawing()[0], (DrawingObject{P(10, 10, 2, 4, 1), P(10, 30, 2, 6, 0), P(50, 30, 2, 6, 0),
+                                         P(50, 10, 2, 6, 0), P(10, 10, 2, 6, 0)}));
   Tool(T::kRectangleMP);
   Left(0, 0);
   Left(40, 40);
@@ -119,7 +118,7 @@ TEST_F(DrawingToolsTest, RectanglesAndPolygons) {
   EXPECT_EQ(Positions(drawing()[2]),
             (std::vector<CanvasPoint>{{257, 355}, {156, 258}, {251, 156}, {355, 250}, {257, 355}}));
   EXPECT_EQ(drawing()[2][0].blanked, 1);
-  EXPECT_EQ(drawing()[2][1], Pt(156, 258, 2, 6, 0));
+  EXPECT_EQ(drawing()[2][1], P(156, 258, 2, 6, 0));
 
   Tool(T::kPolygonMP);
   Left(256, 256);
@@ -145,7 +144,7 @@ TEST_F(DrawingToolsTest, ArcFromTheCentre) {
 TEST_F(DrawingToolsTest, SelectObjectBoxPicksAPointThatAClickCannot) {
   Tool(T::kPoint);
   Left(100, 100);
-  EXPECT_EQ(drawing()[0], (DrawingObject{Pt(100, 100, 3, 4, 1)}));
+  EXPECT_EQ(drawing()[0], (DrawingObject{P(100, 100, 3, 4, 1)}));
   Tool(T::kSelectObject);
   Left(100, 100);  // no segment: the click starts a box instead
   EXPECT_TRUE(document.selection().empty());
@@ -194,7 +193,7 @@ TEST_F(DrawingToolsTest, MoveWithCopyFlagAddsMovedCopies) {
   EXPECT_EQ(drawing()[0][0].x, 0);  // only the preview moves
   Left(0, 50);
   ASSERT_EQ(drawing().size(), 2u);
-  EXPECT_EQ(drawing()[1], (DrawingObject{Pt(0, 50, 2, 4, 1), Pt(100, 50, 0, 4, 0)}));
+  EXPECT_EQ(drawing()[1], (DrawingObject{P(0, 50, 2, 4, 1), P(100, 50, 0, 4, 0)}));
   EXPECT_EQ(Positions(drawing()[0]), (std::vector<CanvasPoint>{{0, 0}, {100, 0}}));
   EXPECT_EQ(selection().size(), 2u);
 }
@@ -243,7 +242,7 @@ TEST_F(DrawingToolsTest, AddPointKeepsTheSelectionOnItsPoints) {
   Left(50, 1);
   EXPECT_EQ(Positions(drawing()[0]),
             (std::vector<CanvasPoint>{{0, 0}, {50, 1}, {100, 0}, {200, 0}}));
-  EXPECT_EQ(drawing()[0][1], Pt(50, 1, 0, 9, 0));
+  EXPECT_EQ(drawing()[0][1], P(50, 1, 0, 9, 0));
   EXPECT_EQ(selection(), (std::vector<PointRef>{{0, 3}}));
   EXPECT_EQ(document.Point(selection()[0]).x, 200);
   const int steps = document.undoHistory().undoIndex();

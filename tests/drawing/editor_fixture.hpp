@@ -5,6 +5,7 @@
 #include "drawing/editor_test_host.hpp"
 #include "drawing/picture_document.hpp"
 #include "drawing/picture_editor.hpp"
+#include "support/points.hpp"
 
 namespace ravix::testing {
 
@@ -32,11 +33,5 @@ class EditorFixture : public ::testing::Test {
   PictureDocument document{host, EditorSettings{}, "/nonexistent/Drawing"};
   PictureEditor editor{document};
 };
-
-// x, y, z, colour, blanked; state 0.
-inline LaserPoint Pt(int x, int y, int z, int colour, int blanked) {
-  return LaserPoint{
-      x, y, z, static_cast<std::uint8_t>(colour), kStateNormal, static_cast<std::uint8_t>(blanked)};
-}
 
 }  // namespace ravix::testing

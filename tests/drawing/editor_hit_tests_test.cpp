@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/points.hpp"
+
 namespace ravix {
 namespace {
 
-LaserPoint P(int x, int y) {
-  return LaserPoint{x, y};
-}
+using testing::P;
 
 TEST(NearPointTest, StrictlyWithinFiveInBothAxes) {
   EXPECT_TRUE(NearPointTest(P(100, 100), {104, 96}));
@@ -34,7 +34,7 @@ TEST(SegmentHitTest, DistanceAndBetweenTheEnds) {
       {P(7, 7), P(7, 7), {12, 7}, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.click.x << "," << c.click.y);
+    SCOPED_TRACE(::testing::Message() << c.click.x << "," << c.click.y);
     EXPECT_EQ(SegmentHitTest(c.p, c.q, c.click), c.hit);
   }
 }

@@ -12,7 +12,7 @@ namespace {
 using Op = RecordingCanvas::Op;
 using Call = RecordingCanvas::Call;
 using testing::EditorFixture;
-using testing::Pt;
+using testing::P;
 using testing::TempFolder;
 
 class FrameListPanelTest : public EditorFixture {
@@ -56,12 +56,12 @@ TEST_F(FrameListPanelTest, DeletingKeepsTheSelectionAndThePageInRange) {
 
 TEST_F(FrameListPanelTest, InsertBeforeTheSelectedFrame) {
   panel.ClickThumbnail(2);
-  document.ReplaceDrawing({{Pt(20, 20, 2, 1, 0)}});
+  document.ReplaceDrawing({{P(20, 20, 2, 1, 0)}});
   panel.GetFromDrawing(document);
   panel.Insert();
   EXPECT_EQ(panel.frames().size(), 25u);
   EXPECT_TRUE(panel.frames()[2].empty());  // number 3 now names the new frame
-  EXPECT_EQ(panel.frames()[3], (Drawing{{Pt(10, 10, 2, 1, 0)}}));
+  EXPECT_EQ(panel.frames()[3], (Drawing{{P(10, 10, 2, 1, 0)}}));
   panel.New();
   panel.Add();
   panel.NextPage();
@@ -74,10 +74,10 @@ TEST_F(FrameListPanelTest, InsertBeforeTheSelectedFrame) {
 TEST_F(FrameListPanelTest, SendAndGetScaleBetweenCanvasAndFrame) {
   panel.SendToDrawing(document);  // nothing selected
   panel.ClickThumbnail(0);
-  document.ReplaceDrawing({{Pt(600, -4, 3, 2, 1), Pt(7, 9, 0, 5, 0)}});
+  document.ReplaceDrawing({{P(600, -4, 3, 2, 1), P(7, 9, 0, 5, 0)}});
   document.SelectAll();
   panel.GetFromDrawing(document);
-  EXPECT_EQ(panel.frames()[0], (Drawing{{Pt(255, 0, 3, 2, 1), Pt(3, 4, 0, 5, 0)}}));
+  EXPECT_EQ(panel.frames()[0], (Drawing{{P(255, 0, 3, 2, 1), P(3, 4, 0, 5, 0)}}));
   EXPECT_EQ(panel.selectedPointCount(), 2u);
 
   panel.ClickThumbnail(1);
@@ -85,14 +85,14 @@ TEST_F(FrameListPanelTest, SendAndGetScaleBetweenCanvasAndFrame) {
   EXPECT_TRUE(document.drawing().empty());
   panel.ClickThumbnail(0);
   panel.SendToDrawing(document);
-  EXPECT_EQ(document.drawing(), (Drawing{{Pt(510, 0, 3, 2, 1), Pt(6, 8, 0, 5, 0)}}));
+  EXPECT_EQ(document.drawing(), (Drawing{{P(510, 0, 3, 2, 1), P(6, 8, 0, 5, 0)}}));
   EXPECT_TRUE(document.selection().empty());
   EXPECT_EQ(document.undoHistory().undoIndex(), -1);
 }
 
 TEST_F(FrameListPanelTest, SaveAndOpenThroughTheFileDialog) {
   panel.ClickThumbnail(1);
-  document.ReplaceDrawing({{Pt(100, 50, 2, 4, 1), Pt(200, 50, 2, 4, 0)}});
+  document.ReplaceDrawing({{P(100, 50, 2, 4, 1), P(200, 50, 2, 4, 0)}});
   panel.GetFromDrawing(document);
   EXPECT_FALSE(panel.Save());  // the dialog is cancelled
   EXPECT_EQ(host.dialogs.back().filter, "ILDA files(*.ilf)|*.ilf");
@@ -108,7 +108,7 @@ TEST_F(FrameListPanelTest, SaveAndOpenThroughTheFileDialog) {
   EXPECT_EQ(host.dialogs.back().filter, "IDF files(*.ilf)|*.ilf");
   EXPECT_EQ(panel.fileName(), "anim.ilf");
   ASSERT_EQ(panel.frames().size(), 24u);
-  EXPECT_EQ(panel.frames()[1], (Drawing{{Pt(50, 25, 2, 4, 1), Pt(100, 25, 2, 4, 0)}}));
+  EXPECT_EQ(panel.frames()[1], (Drawing{{P(50, 25, 2, 4, 1), P(100, 25, 2, 4, 0)}}));
   EXPECT_EQ(panel.selectedFrame(), 0u);
 
   host.files.push_back(folder / "missing.ilf");
@@ -119,7 +119,7 @@ TEST_F(FrameListPanelTest, SaveAndOpenThroughTheFileDialog) {
 
 TEST_F(FrameListPanelTest, ThumbnailAtQuarterScaleWithItsNumber) {
   panel.ClickThumbnail(4);
-  document.ReplaceDrawing({{Pt(40, 40, 2, 2, 1), Pt(80, 40, 0, 3, 0), Pt(510, 510, 0, 3, 1)}});
+  document.ReplaceDrawing({{P(40, 40, 2, 2, 1), P(80, 40, 0, 3, 0), P(510, 510, 0, 3, 1)}});
   panel.GetFromDrawing(document);
   RecordingCanvas canvas;
   panel.DrawThumbnail(canvas, 4);

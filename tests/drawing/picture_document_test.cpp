@@ -10,13 +10,13 @@ namespace ravix {
 namespace {
 
 using testing::EditorFixture;
-using testing::Pt;
+using testing::P;
 using testing::TempFolder;
 
 DrawingObject Row(int count) {
   DrawingObject object;
   for (int i = 0; i < count; ++i)
-    object.push_back(Pt(10 * i, 0, 0, 1, 0));
+    object.push_back(P(10 * i, 0, 0, 1, 0));
   return object;
 }
 
@@ -66,7 +66,7 @@ TEST_F(PictureDocumentTest, EraseIsUndoneAndRedone) {
   document.Erase();
   EXPECT_EQ(host.LastMessage(), "E Erase, delete objects success!");
   ASSERT_EQ(drawing().size(), 2u);
-  EXPECT_EQ(drawing()[0], (DrawingObject{Pt(0, 0, 0, 1, 0), Pt(20, 0, 0, 1, 0)}));
+  EXPECT_EQ(drawing()[0], (DrawingObject{P(0, 0, 0, 1, 0), P(20, 0, 0, 1, 0)}));
   EXPECT_TRUE(drawing()[1].empty());  // an emptied object stays
   EXPECT_TRUE(document.selection().empty());
   document.Undo();
@@ -99,7 +99,7 @@ TEST_F(PictureDocumentTest, BufferKeepsItsContentForAnEmptyDrawing) {
 
 TEST_F(PictureDocumentTest, SaveClampsAndOpenDoublesBack) {
   TempFolder folder;
-  document.AppendObjects({{Pt(-3, 600, 2, 7, 1), Pt(3, 511, 300, 1, 0)}}, false);
+  document.AppendObjects({{P(-3, 600, 2, 7, 1), P(3, 511, 300, 1, 0)}}, false);
   EXPECT_TRUE(document.drawingChanged());
   EXPECT_FALSE(document.Save());  // the dialog is cancelled
   EXPECT_TRUE(document.drawingChanged());
@@ -118,7 +118,7 @@ TEST_F(PictureDocumentTest, SaveClampsAndOpenDoublesBack) {
   document.New();
   host.files.push_back(folder / "a.ddr");
   document.Open();
-  EXPECT_EQ(drawing(), (Drawing{{Pt(0, 510, 2, 7, 1), Pt(2, 510, 44, 1, 0)}}));
+  EXPECT_EQ(drawing(), (Drawing{{P(0, 510, 2, 7, 1), P(2, 510, 44, 1, 0)}}));
   EXPECT_EQ(document.drawingPath(), folder / "a.ddr");
   EXPECT_TRUE(document.needsRepaint());
   document.RepaintTimerTick();
@@ -126,7 +126,7 @@ TEST_F(PictureDocumentTest, SaveClampsAndOpenDoublesBack) {
 
   // A second Save writes to the same file without a dialog.
   const std::size_t dialogs = host.dialogs.size();
-  document.AppendObjects({{Pt(100, 100, 3, 1, 1)}}, false);
+  document.AppendObjects({{P(100, 100, 3, 1, 1)}}, false);
   EXPECT_TRUE(document.Save());
   EXPECT_EQ(host.dialogs.size(), dialogs);
   EXPECT_EQ(testing::ReadBytes(folder / "a.ddr").size(), 15u);
@@ -204,7 +204,7 @@ TEST_F(PictureDocumentTest, ColourAndBlankingOperations) {
   document.ToggleSelectionBlanking();
   EXPECT_EQ(drawing()[0][1].colour, 9);
   EXPECT_EQ(drawing()[0][1].blanked, 1);
-  EXPECT_EQ(drawing()[0][0], Pt(0, 0, 0, 1, 0));
+  EXPECT_EQ(drawing()[0][0], P(0, 0, 0, 1, 0));
   EXPECT_EQ(document.undoHistory().undoIndex(), 2);
   EXPECT_EQ(host.LastMessage(),
             "AreaSetBlanking the blanking status of selected objects have been changed...");
@@ -272,11 +272,11 @@ TEST_F(PictureDocumentTest, EditorSettingsLines) {
 }
 
 TEST_F(PictureDocumentTest, EntryPointsOfOtherWindows) {
-  document.BeginPointEdit({{Pt(100, 50, 2, 3, 1)}}, "/x/seg.ddr", "seg.ddr");
-  EXPECT_EQ(drawing(), (Drawing{{Pt(200, 100, 2, 3, 1)}}));
+  document.BeginPointEdit({{P(100, 50, 2, 3, 1)}}, "/x/seg.ddr", "seg.ddr");
+  EXPECT_EQ(drawing(), (Drawing{{P(200, 100, 2, 3, 1)}}));
   EXPECT_EQ(document.fileNameLabel(), "seg.ddr");
   document.MutablePoint({0, 0}).x = 7;
-  EXPECT_EQ(document.PointEditResult(), (Drawing{{Pt(3, 50, 2, 3, 1)}}));
+  EXPECT_EQ(document.PointEditResult(), (Drawing{{P(3, 50, 2, 3, 1)}}));
 
   document.AppendObjects({Row(2)}, true);
   EXPECT_EQ(selection(), (std::vector<PointRef>{{1, 0}, {1, 1}}));

@@ -13,7 +13,7 @@ namespace {
 using Op = RecordingCanvas::Op;
 using Call = RecordingCanvas::Call;
 using testing::EditorTestHost;
-using testing::Pt;
+using testing::P;
 
 EditorSettings CoarseGrid(std::uint8_t blankingColour) {
   EditorSettings settings;
@@ -59,8 +59,7 @@ TEST(PictureRenderer, BlankedMovesAndMarkers) {
     EditorTestHost host;
     PictureDocument document(host, CoarseGrid(blankingColour), "");
     document.AppendObjects(
-        {{Pt(10, 10, 2, 3, 1), Pt(20, 10, 0, 3, 0), Pt(30, 10, 2, 5, 1), Pt(40, 10, 3, 5, 0)}},
-        false);
+        {{P(10, 10, 2, 3, 1), P(20, 10, 0, 3, 0), P(30, 10, 2, 5, 1), P(40, 10, 3, 5, 0)}}, false);
     document.Select({0, 1});
     RecordingCanvas canvas;
     RenderPicture(canvas, document);

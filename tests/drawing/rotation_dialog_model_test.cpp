@@ -12,13 +12,11 @@ namespace {
 using Op = RecordingCanvas::Op;
 using Call = RecordingCanvas::Call;
 using testing::EditorFixture;
-using testing::Pt;
+using testing::P;
 
 class RotationDialogTest : public EditorFixture {
  protected:
-  void SetUp() override {
-    document.ReplaceDrawing({{Pt(300, 256, 2, 3, 1), Pt(256, 256, 0, 3, 0)}});
-  }
+  void SetUp() override { document.ReplaceDrawing({{P(300, 256, 2, 3, 1), P(256, 256, 0, 3, 0)}}); }
 };
 
 TEST_F(RotationDialogTest, TrackBarReturnsToZeroAndTheCentreIsKept) {
@@ -37,7 +35,7 @@ TEST_F(RotationDialogTest, OkRotatesTheSelectionWithoutAnUndoStep) {
   RotationDialogModel& dialog = editor.OpenRotation();
   dialog.SetAngle(90);
   dialog.Ok(document);  // nothing selected: nothing changes
-  EXPECT_EQ(drawing()[0][0], Pt(300, 256, 2, 3, 1));
+  EXPECT_EQ(drawing()[0][0], P(300, 256, 2, 3, 1));
   EXPECT_FALSE(document.drawingChanged());
 
   document.SelectAll();
@@ -83,8 +81,8 @@ TEST_F(RotationDialogTest, CopyFlagAddsRotatedCopiesAndPreviewsBoth) {
   dialog.Ok(document);
   ASSERT_EQ(drawing().size(), 2u);
   EXPECT_EQ(drawing()[0][0].x, 300);
-  EXPECT_EQ(drawing()[1][0], Pt(212, 256, 2, 3, 1));
-  EXPECT_EQ(drawing()[1][1], Pt(256, 256, 0, 3, 0));
+  EXPECT_EQ(drawing()[1][0], P(212, 256, 2, 3, 1));
+  EXPECT_EQ(drawing()[1][1], P(256, 256, 0, 3, 0));
   EXPECT_EQ(document.selection().size(), 2u);
 }
 
