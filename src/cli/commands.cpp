@@ -13,6 +13,9 @@ std::span<const Command> Commands() {
       Command{"play", "play FILE [--simulate N] [--seconds S] [--loop]", RunPlay},
       Command{"shape", "shape KIND ARGS... [--spacing S] [--sides K]", RunShape},
       Command{"edit", "edit [FILE.ddr] [-o OUT.ddr]", RunEdit},
+      Command{"import-plt", "import-plt FILE.plt [--size 20] [--fine 5] [--colour 4] [-o OUT.ddr]",
+              RunImportPlt},
+      Command{"lamp-download", "lamp-download FILE.bin --port DEVICE", RunLampDownload},
   };
   return kCommands;
 }

@@ -26,5 +26,7 @@ int RunDevices(CliContext& context, Arguments& args);
 int RunPlay(CliContext& context, Arguments& args);
 int RunShape(CliContext& context, Arguments& args);
 int RunEdit(CliContext& context, Arguments& args);
+int RunImportPlt(CliContext& context, Arguments& args);
+int RunLampDownload(CliContext& context, Arguments& args);
 
 }  // namespace ravix::cli

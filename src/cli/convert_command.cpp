@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include "core/ilda_file.hpp"
 #include "drawing/converter.hpp"
 #include "drawing/frame_list_file.hpp"
+#include "drawing/point_reduction.hpp"
 
 namespace ravix::cli {
 namespace {
@@ -37,12 +39,15 @@ int DrawingsToFrameList(CliContext& context, std::span<const std::filesystem::pa
 }
 
 int IldaToFrameList(CliContext& context, const std::filesystem::path& input,
-                    const std::filesystem::path& output) {
+                    const std::filesystem::path& output, std::optional<long> reduce) {
   TILDAimage image;
   if (const IldaReadResult read = IldaFileRead(input, image); !read.fileStatus) {
     return Fail(context, read.fileStatus.error());
   }
-  if (Status status = FrameListWrite(output, IldaImageToFrameList(image)); !status) {
+  FrameList frames = IldaImageToFrameList(image);
+  if (reduce)
+    frames = ReduceFrameListPoints(frames, static_cast<int>(*reduce));
+  if (Status status = FrameListWrite(output, frames); !status) {
     return Fail(context, status.error());
   }
   return kExitOk;
@@ -72,6 +77,7 @@ int ExplodeFrames(CliContext& context, const std::filesystem::path& input,
 }  // namespace
 
 int RunConvert(CliContext& context, Arguments& args) {
+  const std::optional<long> reduce = args.TakeInteger("--reduce");
   const auto positionals = args.Positionals();
   if (!positionals)
     return UsageError(context, args.problem(), kUsage);
@@ -87,15 +93,20 @@ int RunConvert(CliContext& context, Arguments& args) {
   }
   const std::string outExtension = LowerExtension(output);
   const bool single = inputs.size() == 1;
+  const bool ildaToFrameList = single && AllHaveExtension(inputs, ".ild") && outExtension == ".ilf";
+  if (reduce && !ildaToFrameList)
+    return UsageError(context, "--reduce applies to .ild to .ilf only", kUsage);
+  if (reduce && (*reduce < kMinReductionThreshold || *reduce > kMaxReductionThreshold)) {
+    return UsageError(context, "--reduce needs a threshold from 0 to 300", kUsage);
+  }
   if (AllHaveExtension(inputs, ".ddr") && outExtension == ".ild") {
     return DrawingsToIlda(context, inputs, output);
   }
   if (AllHaveExtension(inputs, ".ddr") && outExtension == ".ilf") {
     return DrawingsToFrameList(context, inputs, output);
   }
-  if (single && AllHaveExtension(inputs, ".ild") && outExtension == ".ilf") {
-    return IldaToFrameList(context, inputs.front(), output);
-  }
+  if (ildaToFrameList)
+    return IldaToFrameList(context, inputs.front(), output, reduce);
   if (AllHaveExtension(inputs, ".ild") && outExtension == ".ild") {
     return MergeIlda(context, inputs, output);
   }

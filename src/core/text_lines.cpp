@@ -92,6 +92,15 @@ std::optional<std::size_t> FindLineIgnoringCase(std::span<const std::string> lin
   return std::nullopt;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+  const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  while (!text.empty() && isBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back()))
+    text.remove_suffix(1);
+  return text;
+}
+
 std::string InvalidIntegerMessage(std::string_view text) {
   std::string message = "'";
   message += text;

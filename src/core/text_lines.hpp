@@ -35,6 +35,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 std::optional<std::size_t> FindLineIgnoringCase(std::span<const std::string> lines,
                                                 std::string_view text);
 
+// The text without the blanks and control characters (bytes up to ' ') at
+// both ends, as the platform's Trim.
+std::string_view TrimBlanks(std::string_view text);
+
 // The platform's conversion error text: "'<text>' is not a valid integer value".
 std::string InvalidIntegerMessage(std::string_view text);
 

@@ -70,10 +70,14 @@ std::string NumberedDrawingFileName(std::string_view prefix, std::size_t number)
   return name;
 }
 
+std::string ExplodedDrawingFileName(std::string_view base, std::size_t number) {
+  return NumberedDrawingFileName(std::string(base) + kExplodedFramesInfix, number);
+}
+
 Status ExplodeFrameList(const FrameList& frames, const std::filesystem::path& base) {
-  const std::string prefix = base.filename().string() + kExplodedFramesInfix;
+  const std::string baseName = base.filename().string();
   for (std::size_t i = 0; i < frames.size(); ++i) {
-    const auto file = base.parent_path() / NumberedDrawingFileName(prefix, i + 1);
+    const auto file = base.parent_path() / ExplodedDrawingFileName(baseName, i + 1);
     if (Status status = DrawingFileWrite(file, frames[i], kDrawingScale); !status)
       return status;
   }

@@ -32,6 +32,10 @@ TILDAimage MergeIldaFiles(std::span<const std::filesystem::path> ildaFiles);
 // in five digits with leading zeros (more when it needs them), ".ddr".
 std::string NumberedDrawingFileName(std::string_view prefix, std::size_t number);
 
+// The drawing file of frame `number` (from 1) of an exploded frame list or ILDA
+// file named `base`: base + "_Frames_" + the number in five digits + ".ddr".
+std::string ExplodedDrawingFileName(std::string_view base, std::size_t number);
+
 // Explosion of a frame list: frame i (from 1) is written at scale 1 as
 // base + "_Frames_" + i in five digits + ".ddr" beside base, replacing
 // existing files. Stops at the first file that cannot be written.

@@ -1,0 +1,23 @@
+#include "drawing/hpgl_import_model.hpp"
+
+#include <system_error>
+#include <utility>
+
+namespace ravix {
+
+bool HpglImportModel::Preview(std::uint8_t currentColour) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(fileName, error))
+    return false;
+  const HpglImportSettings settings{sizeFactor, fineFactor, currentColour};
+  HpglImportFile(fileName, settings, import_);
+  return true;
+}
+
+Drawing HpglImportModel::TakeForOk(std::uint8_t currentColour) {
+  if (!Preview(currentColour))
+    return {};
+  return std::exchange(import_.objects, {});
+}
+
+}  // namespace ravix

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "core/laser_point.hpp"
+#include "drawing/hpgl_import.hpp"
+
+namespace ravix {
+
+// The "Import PLT" window's state: the file name, the two factors and the
+// staging list that "OK" hands to the "Picture edit" drawing.
+class HpglImportModel {
+ public:
+  std::filesystem::path fileName;
+  int sizeFactor = kHpglDefaultSizeFactor;
+  int fineFactor = kHpglDefaultFineFactor;
+
+  // "Preview": when the file exists, parses it into the staging list with the
+  // editor's current colour. False when there is no such file.
+  bool Preview(std::uint8_t currentColour);
+
+  // "OK": parses the file as Preview does and hands the staged objects over,
+  // leaving the staging list empty. Nothing when the file does not exist.
+  Drawing TakeForOk(std::uint8_t currentColour);
+
+  const Drawing& staged() const { return import_.objects; }
+  // "Point count:" of the preview.
+  std::size_t stagedPointCount() const { return PointCount(import_.objects); }
+  // Unreadable pen move lines of the last parse, and their report.
+  std::size_t skippedLines() const { return import_.skippedLines; }
+  std::string skippedLinesMessage() const { return HpglSkippedLinesMessage(import_.skippedLines); }
+
+ private:
+  HpglImport import_;
+};
+
+}  // namespace ravix
