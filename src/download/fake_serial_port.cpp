@@ -22,14 +22,16 @@ bool FakeSerialPort::Write(std::span<const std::uint8_t> bytes) {
 }
 
 std::size_t FakeSerialPort::Read(std::span<std::uint8_t> buffer) {
-  if (!open_ || incoming.empty())
-    return 0;
-  std::vector<std::uint8_t>& arrival = incoming.front();
-  const std::size_t n = std::min(buffer.size(), arrival.size());
-  std::copy_n(arrival.begin(), n, buffer.begin());
-  arrival.erase(arrival.begin(), arrival.begin() + static_cast<std::ptrdiff_t>(n));
-  if (arrival.empty())
-    incoming.pop_front();
+  std::size_t n = 0;
+  while (open_ && n < buffer.size() && !incoming.empty()) {
+    std::vector<std::uint8_t>& arrival = incoming.front();
+    const std::size_t take = std::min(buffer.size() - n, arrival.size());
+    std::copy_n(arrival.begin(), take, buffer.begin() + static_cast<std::ptrdiff_t>(n));
+    arrival.erase(arrival.begin(), arrival.begin() + static_cast<std::ptrdiff_t>(take));
+    if (arrival.empty())
+      incoming.pop_front();
+    n += take;
+  }
   return n;
 }
 

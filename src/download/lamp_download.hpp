@@ -59,7 +59,10 @@ class LampDownload {
   // opens the port, sends the start command and waits for its reply; a
   // failure on the way reports and ends with the port closed.
   bool Start(const std::filesystem::path& file, const std::string& device);
-  // Reads what the lamp has sent and moves on when it answers.
+  // Reads up to 8 bytes of what the lamp has sent and moves on when it has
+  // answered; whatever else is waiting then is dropped before the next
+  // command. Callers let a reply arrive whole before polling (see
+  // RunLampDownload).
   void Poll();
   // One tick of the 1-second timer; a reply still missing after more than
   // four ticks times out.

@@ -1,5 +1,7 @@
 #include "download/lamp_download_runner.hpp"
 
+#include <thread>
+
 namespace ravix {
 
 void RunLampDownload(LampDownload& download, SerialPort& port,
@@ -9,8 +11,8 @@ void RunLampDownload(LampDownload& download, SerialPort& port,
   std::size_t wait = download.replyWaits();
   while (download.inProgress()) {
     const auto untilTick = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
-    if (untilTick.count() > 0)
-      port.WaitForInput(untilTick);
+    if (untilTick.count() > 0 && port.WaitForInput(untilTick))
+      std::this_thread::sleep_for(kLampReplySettleTime);
     download.Poll();
     if (download.replyWaits() != wait) {
       wait = download.replyWaits();

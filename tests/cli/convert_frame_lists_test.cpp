@@ -80,7 +80,8 @@ TEST(CliConvertFrameLists, RefusesWhatItCannotDo) {
         (folder / "x.ilf").string()},
        2},
       {{"convert", (folder / "bad.ilf").string(), (folder / "x.ddr").string()}, 2},
-      {{"convert", (folder / "a.ild").string(), (folder / "x.ilf").string(), "--reduce", "3"}, 2},
+      {{"convert", (folder / "a.ild").string(), (folder / "x.ild").string(), "--reduce", "3"}, 2},
+      {{"convert", (folder / "a.ild").string(), (folder / "x.ilf").string(), "--reduce", "-1"}, 2},
   };
   for (const Case& c : cases) {
     const CliRun run = RunCli(c.args);

@@ -62,5 +62,11 @@ TEST(TextLines, LetterCaseIsIgnoredForAsciiLettersOnly) {
   EXPECT_EQ(FindLineIgnoringCase(lines, "[Track1]"), std::nullopt);
 }
 
+TEST(TextLines, TrimDropsBlanksAndControlCharactersAtBothEnds) {
+  EXPECT_EQ(TrimBlanks(" \t\r PU1 2; \x01"), "PU1 2;");
+  EXPECT_EQ(TrimBlanks("\xA0x\xA0"), "\xA0x\xA0");  // bytes above ' ' stay
+  EXPECT_EQ(TrimBlanks("  "), "");
+}
+
 }  // namespace
 }  // namespace ravix
