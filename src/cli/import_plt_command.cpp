@@ -7,14 +7,13 @@
 #include "cli/json_writer.hpp"
 #include "core/drawing_file.hpp"
 #include "drawing/hpgl_import.hpp"
+#include "drawing/picture_document.hpp"
 
 namespace ravix::cli {
 namespace {
 
 constexpr const char* kUsage =
     "import-plt FILE.plt [--size 20] [--fine 5] [--colour 4] [-o OUT.ddr]";
-// The drawing editor saves at half its canvas coordinates.
-constexpr int kEditorFileScale = 2;
 
 bool InRange(long value, long low, long high) {
   return value >= low && value <= high;

@@ -241,6 +241,15 @@ void ConverterModel::AdvanceIldaPreview() {
   ildaPreviewFrame_ = (ildaPreviewFrame_ + 1) % ildaPreviewImage_.frames.size();
 }
 
+DrawingObject ConverterModel::ildaPreviewObject() const {
+  DrawingObject object;
+  if (!ildaPreviewOn_ || ildaPreviewFrame_ >= ildaPreviewImage_.frames.size())
+    return object;
+  for (const LaserPoint& point : ildaPreviewImage_.frames[ildaPreviewFrame_].points)
+    object.push_back(IldaToDrawingPoint(point));
+  return object;
+}
+
 std::optional<std::uintmax_t> ConverterModel::SelectedIldaSize() const {
   const auto name = ildaFiles.currentName();
   if (!name)

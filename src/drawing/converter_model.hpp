@@ -107,6 +107,9 @@ class ConverterModel {
   // The frame the preview shows; the 20 ms timer advances it, cycling.
   std::size_t ildaPreviewFrame() const { return ildaPreviewFrame_; }
   void AdvanceIldaPreview();
+  // The shown frame's points at (x + 128, 128 - y), which DrawColouredPolyline
+  // at divisor 2 draws as the ILDA preview; empty without a frame.
+  DrawingObject ildaPreviewObject() const;
   // The size text and hint of the selected ILDA file; empty without one.
   std::string selectedIldaSizeText() const;
   std::string selectedIldaSizeHint() const;

@@ -14,10 +14,13 @@ bool HpglImportModel::Preview(std::uint8_t currentColour) {
   return true;
 }
 
-Drawing HpglImportModel::TakeForOk(std::uint8_t currentColour) {
-  if (!Preview(currentColour))
-    return {};
-  return std::exchange(import_.objects, {});
+void HpglImportModel::Ok(PictureDocument& editor) {
+  if (Preview(editor.currentColour())) {
+    editor.ClearSelection();
+    if (!import_.objects.empty())
+      editor.AppendObjects(std::exchange(import_.objects, {}), true);
+  }
+  editor.Changed();
 }
 
 }  // namespace ravix

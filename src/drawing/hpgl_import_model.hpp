@@ -7,6 +7,7 @@
 
 #include "core/laser_point.hpp"
 #include "drawing/hpgl_import.hpp"
+#include "drawing/picture_document.hpp"
 
 namespace ravix {
 
@@ -22,9 +23,11 @@ class HpglImportModel {
   // editor's current colour. False when there is no such file.
   bool Preview(std::uint8_t currentColour);
 
-  // "OK": parses the file as Preview does and hands the staged objects over,
-  // leaving the staging list empty. Nothing when the file does not exist.
-  Drawing TakeForOk(std::uint8_t currentColour);
+  // "OK": when the file exists, parses it with the editor's current colour,
+  // unselects everything in the editor and moves the staged objects into its
+  // drawing with all their points selected (one undo step), leaving the
+  // staging list empty. The editor is repainted in every case.
+  void Ok(PictureDocument& editor);
 
   const Drawing& staged() const { return import_.objects; }
   // "Point count:" of the preview.

@@ -242,6 +242,9 @@ TEST_F(ConverterModelTest, DeletingFilesAndFindingNames) {
   model.SetIldaPreview(true);
   model.FindIlda("Image1.ild");
   EXPECT_EQ(model.ildaPreviewImage().frames.size(), 1u);
+  model.AdvanceIldaPreview();
+  EXPECT_EQ(model.ildaPreviewFrame(), 0u);
+  EXPECT_EQ(model.ildaPreviewObject(), (DrawingObject{P(128, 128)}));
   EXPECT_EQ(model.selectedIldaSizeText(),
             std::to_string(std::filesystem::file_size(IldaPath("Image1.ild"))) + " Byte");
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/editor_fixture.hpp"
 #include "drawing/hpgl_import_model.hpp"
 #include "support/temp_folder.hpp"
 
@@ -93,13 +94,23 @@ TEST(HpglImport, ExtremeCoordinatesDoNotOverflow) {
   EXPECT_EQ(import.objects[0][1].y, 510 - 512);
 }
 
-TEST(HpglImportModel, PreviewStagesAndOkHandsTheStagingListOver) {
+class HpglImportModelTest : public testing::EditorFixture {
+ protected:
   testing::TempFolder folder;
   HpglImportModel model;
+};
+
+TEST_F(HpglImportModelTest, MissingFileOnlyClosesAndRepaints) {
   model.fileName = folder / "missing.plt";
   EXPECT_FALSE(model.Preview(4));
-  EXPECT_TRUE(model.TakeForOk(4).empty());
+  const int redraws = host.redraws;
+  model.Ok(document);
+  EXPECT_TRUE(drawing().empty());
+  EXPECT_EQ(document.undoHistory().undoIndex(), -1);
+  EXPECT_EQ(host.redraws, redraws + 1);
+}
 
+TEST_F(HpglImportModelTest, OkAddsTheStagedObjectsSelectedInTheEditorsColour) {
   testing::WriteText(folder / "a.plt",
                      "IN;\r\nSP1;\r\nLT\r\nPU100 100;\r\nPD200 100;\r\n"
                      "PD200 200;\r\nPD200,0;\r\nSP0;\r\n");
@@ -107,9 +118,22 @@ TEST(HpglImportModel, PreviewStagesAndOkHandsTheStagingListOver) {
   ASSERT_TRUE(model.Preview(7));
   EXPECT_EQ(model.stagedPointCount(), 3u);
   EXPECT_EQ(model.skippedLines(), 1u);
+  EXPECT_EQ(model.skippedLinesMessage(), HpglSkippedLinesMessage(1));
   EXPECT_EQ(model.staged()[0][0].colour, 7);
-  const Drawing taken = model.TakeForOk(9);
-  EXPECT_EQ(taken, (Drawing{{P(0, 510, 1, 9), P(100, 510, 0, 9), P(100, 410, 0, 9)}}));
+
+  Line({{5, 5}, {50, 5}});
+  document.SelectAll();
+  document.SelectColour(9);
+  const auto undoBefore = document.undoHistory().undoIndex();
+  model.Ok(document);
+  ASSERT_EQ(drawing().size(), 2u);
+  EXPECT_EQ(drawing()[0][0].state, kStateNormal);
+  const DrawingObject imported = {LaserPoint{0, 510, 0, 9, kStateSelected, 1},
+                                  LaserPoint{100, 510, 0, 9, kStateSelected, 0},
+                                  LaserPoint{100, 410, 0, 9, kStateSelected, 0}};
+  EXPECT_EQ(drawing()[1], imported);
+  EXPECT_EQ(selection().size(), 3u);
+  EXPECT_EQ(document.undoHistory().undoIndex(), undoBefore + 1);
   EXPECT_TRUE(model.staged().empty());
 }
 
