@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/colour_modes.hpp"
 #include "output/device_set.hpp"
 #include "output/play_control.hpp"
 #include "output/play_settings.hpp"
@@ -12,6 +13,7 @@ struct LiveState {
   PlaySettings settings;
   PlayControl control;
   DeviceSet devices;
+  ColourModes colourModes;
 };
 
 }  // namespace ravix
