@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "core/settings_file.hpp"
+#include "output/live_state.hpp"
+#include "output/play_owner.hpp"
+
+namespace ravix {
+
+// The sliders of the play settings window.
+enum class PlaySlider {
+  kScanRate,
+  kBlankDelay,
+  kHorizontalSize,
+  kVerticalSize,
+  kLocateAngle,
+  kFrameInterval,
+  kRedDepth,
+  kGreenDepth,
+  kBlueDepth,
+  kBrightness,
+};
+
+struct PlaySliderSpec {
+  PlaySlider slider;
+  const char* label;
+  int minimum;
+  int maximum;
+  int initial;
+};
+
+// Every slider in the window's order, with its label, range and initial position.
+std::span<const PlaySliderSpec> PlaySliders();
+
+// A colour panel: its caption and the colour code it sets.
+struct ColourPanelSpec {
+  const char* caption;
+  std::int32_t code;
+};
+std::span<const ColourPanelSpec> ColourPanels();
+
+// The offset pad is a 256 x 256 picture.
+inline constexpr int kOffsetPadSize = 256;
+
+struct PadPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const PadPoint&, const PadPoint&) = default;
+};
+
+// The rules of the play settings window over the live settings: sliders, "Lock
+// XY size", the offset pad, the colour panels, the toolbar and the owner that
+// its play button restarts.
+class PlaySettingsPanel {
+ public:
+  explicit PlaySettingsPanel(LiveState& live) : live_(live) {}
+
+  // The window's creation: PlaySettings from the loaded settings lines.
+  void Load(const SettingsFile& file) { LoadPlaySettings(file, live_.settings); }
+
+  // The slider's position for the live setting it writes.
+  int SliderPosition(PlaySlider slider) const;
+  // Moves a slider (limited to its range) and writes its setting; with "Lock
+  // XY size" ticked a size slider moves the other one too.
+  void MoveSlider(PlaySlider slider, int position);
+  // The number shown beside a slider at `position`.
+  static int ShownValue(PlaySlider slider, int position);
+
+  bool LockXY() const { return lockXY_; }
+  // Ticking copies the horizontal size to the vertical one.
+  void SetLockXY(bool ticked);
+
+  // A press or drag on the offset pad, limited to the pad.
+  void PressPad(int x, int y);
+  // "Reset to 0".
+  void ResetOffsets();
+  // The marker for the live offsets.
+  PadPoint Marker() const;
+
+  // A colour panel: the colour mode of every player.
+  void ChooseColour(std::int32_t code) { live_.colourModes.SetAll(code); }
+
+  // Toolbar.
+  void SetLoop(bool on);
+  void SetInvertX(bool on);
+  void SetInvertY(bool on);
+  void SetPaused(bool on);
+  void Stop();
+  void PressPlay(const PlayButtons& buttons);
+
+  int Owner() const { return owner_; }
+  void SetOwner(int owner) { owner_ = owner; }
+  PlayOwnerTargets& Targets() { return targets_; }
+
+ private:
+  void WriteSlider(PlaySlider slider, int position);
+
+  LiveState& live_;
+  bool lockXY_ = false;
+  int owner_ = kOwnerNone;
+  PlayOwnerTargets targets_;
+};
+
+// The toolbar buttons taken into the live flags before a play starts.
+void ApplyPlayButtons(const PlayButtons& buttons, LiveState& live);
+
+}  // namespace ravix
