@@ -16,6 +16,7 @@ std::span<const Command> Commands() {
       Command{"import-plt", "import-plt FILE.plt [--size 20] [--fine 5] [--colour 4] [-o OUT.ddr]",
               RunImportPlt},
       Command{"lamp-download", "lamp-download FILE.bin --port DEVICE", RunLampDownload},
+      Command{"demo-workspace", "demo-workspace DIR", RunDemoWorkspace},
   };
   return kCommands;
 }

@@ -28,5 +28,6 @@ int RunShape(CliContext& context, Arguments& args);
 int RunEdit(CliContext& context, Arguments& args);
 int RunImportPlt(CliContext& context, Arguments& args);
 int RunLampDownload(CliContext& context, Arguments& args);
+int RunDemoWorkspace(CliContext& context, Arguments& args);
 
 }  // namespace ravix::cli

@@ -34,10 +34,13 @@ bool DesktopSession::MayClose() const {
                      [](const std::function<bool()>& guard) { return guard(); });
 }
 
-Status DesktopSession::Close() {
-  // Waits however long the loop takes: nothing may outlive the program.
+void DesktopSession::StopAllPlay() {
   while (!host_.StopAndWait()) {
   }
+}
+
+Status DesktopSession::Close() {
+  StopAllPlay();
   for (const auto& writer : settingsWriters_)
     writer(settings_);
   SavePlaySettings(live_.settings, settings_);

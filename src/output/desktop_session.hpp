@@ -38,6 +38,9 @@ class DesktopSession {
   // A window that stores its own values in the settings lines on close.
   void AddSettingsWriter(std::function<void(SettingsFile&)> writer);
 
+  // Stops the running play and waits until its loop has ended, however long.
+  void StopAllPlay();
+
   // Asks every close guard; true when all agreed.
   bool MayClose() const;
   // Closing the main window: stops all play and waits until the loop has

@@ -1,0 +1,114 @@
+#include "app/desktop_program.hpp"
+
+#include <array>
+
+#include "output/libusb_driver.hpp"
+
+namespace ravix {
+namespace {
+
+// The windows in the order the program creates them. The full order is: main
+// window (it loads "Ravix.ini" and scans), drawing editor, play settings (it
+// takes PlaySettings from the loaded lines), HPGL import, device selection,
+// rotation dialog, text window, segment editor, quick player, show editor,
+// converter, lamp download, about box, effect editor, "Play", ILDA to frame
+// list, drawing-list picker, quick-play pages. Each window joins the list at
+// its place once it is built.
+using CreateStep = void (DesktopProgram::*)();
+
+}  // namespace
+
+void OpenWindow(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+DesktopProgram::DesktopProgram(const ProgramOptions& options) {
+  std::unique_ptr<ControllerDriver> driver;
+  if (options.simulate) {
+    auto simulated = std::make_unique<SimulatedDriver>(*options.simulate, /*paceWrites=*/true);
+    simulated_ = simulated.get();
+    driver = std::move(simulated);
+  } else {
+    driver = std::make_unique<LibusbDriver>();
+  }
+  session_ = std::make_unique<DesktopSession>(Workspace(options.workspace), std::move(driver));
+  if (simulated_)
+    laserViews_ = std::make_unique<SimulatedLaserViews>(*simulated_, *options.simulate);
+}
+
+DesktopProgram::~DesktopProgram() {
+  windows_.clear();
+  laserViewWindows_.clear();
+  playPreview_.reset();
+  about_.reset();
+  deviceSelect_.reset();
+  playSettings_.reset();
+  main_.reset();
+  session_->StopAllPlay();
+  laserViews_.reset();
+}
+
+void DesktopProgram::CreateWindows() {
+  static constexpr std::array<CreateStep, 6> kCreationOrder = {
+      &DesktopProgram::CreateMainWindow,         &DesktopProgram::CreatePlaySettingsWindow,
+      &DesktopProgram::CreateDeviceSelectWindow, &DesktopProgram::CreateAboutBox,
+      &DesktopProgram::CreatePlayPreviewWindow,  &DesktopProgram::CreateLaserViewWindows,
+  };
+  for (CreateStep step : kCreationOrder)
+    (this->*step)();
+}
+
+void DesktopProgram::ShowStartWindows() {
+  main_->show();
+  for (auto& view : laserViewWindows_)
+    view->show();
+}
+
+void DesktopProgram::Register(std::string name, QWidget* window) {
+  windows_.emplace_back(std::move(name), window);
+}
+
+void DesktopProgram::CreateMainWindow() {
+  main_ = std::make_unique<MainWindow>(*session_);
+  Register("main_window", main_.get());
+}
+
+void DesktopProgram::CreatePlaySettingsWindow() {
+  playSettings_ = std::make_unique<PlaySettingsWindow>(*session_);
+  Register("play_settings_window", playSettings_.get());
+}
+
+void DesktopProgram::CreateDeviceSelectWindow() {
+  deviceSelect_ = std::make_unique<DeviceSelectWindow>(*session_);
+  Register("device_select_window", deviceSelect_.get());
+  main_->SetOpener(MainButton::kSelectDevice, [this] { OpenWindow(*deviceSelect_); });
+  QObject::connect(main_.get(), &MainWindow::devicesChanged, deviceSelect_.get(),
+                   &DeviceSelectWindow::Refresh);
+  QObject::connect(deviceSelect_.get(), &DeviceSelectWindow::devicesChanged, main_.get(),
+                   &MainWindow::Refresh);
+}
+
+void DesktopProgram::CreateAboutBox() {
+  about_ = std::make_unique<AboutBox>();
+  Register("about_box", about_.get());
+}
+
+void DesktopProgram::CreatePlayPreviewWindow() {
+  playPreview_ = std::make_unique<PlayPreviewWindow>(*session_);
+  Register("play_preview_window", playPreview_.get());
+}
+
+void DesktopProgram::CreateLaserViewWindows() {
+  if (!laserViews_)
+    return;
+  for (int n = 0; n < laserViews_->size(); ++n) {
+    const std::string device = DisplayName(n);
+    laserViewWindows_.push_back(
+        std::make_unique<LaserViewWindow>(laserViews_->View(n), QString::fromStdString(device)));
+    Register("laser_view_usb_" + std::to_string(n), laserViewWindows_.back().get());
+  }
+}
+
+}  // namespace ravix

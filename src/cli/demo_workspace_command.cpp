@@ -1,0 +1,23 @@
+#include "cli/commands.hpp"
+#include "demo/demo_workspace.hpp"
+
+namespace ravix::cli {
+namespace {
+
+constexpr const char* kUsage = "demo-workspace DIR";
+
+}  // namespace
+
+int RunDemoWorkspace(CliContext& context, Arguments& args) {
+  const auto positionals = args.Positionals();
+  if (!positionals)
+    return UsageError(context, args.problem(), kUsage);
+  if (positionals->size() != 1)
+    return UsageError(context, "expected one folder", kUsage);
+  const DemoWorkspaceResult result = CreateDemoWorkspace(positionals->front());
+  if (!result.status.ok())
+    return Fail(context, result.status.error());
+  return kExitOk;
+}
+
+}  // namespace ravix::cli
