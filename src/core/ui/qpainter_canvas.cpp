@@ -38,12 +38,23 @@ void QPainterCanvas::LineTo(int x, int y) {
   position_ = to;
 }
 
+namespace {
+
+// The outline QPainter draws for this rectangle covers its corners' pixels up
+// to, but not including, the far corner.
+QRect OutlineBox(int x1, int y1, int x2, int y2) {
+  const QRect box = QRect(x1, y1, x2 - x1, y2 - y1).normalized();
+  return box.adjusted(0, 0, -1, -1);
+}
+
+}  // namespace
+
 void QPainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-  painter_.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized());
+  painter_.drawEllipse(OutlineBox(x1, y1, x2, y2));
 }
 
 void QPainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-  painter_.drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized());
+  painter_.drawRect(OutlineBox(x1, y1, x2, y2));
 }
 
 void QPainterCanvas::FillRectangle(int x1, int y1, int x2, int y2, PackedColour colour) {

@@ -7,6 +7,7 @@
 namespace ravix {
 
 // Canvas on a QPainter: what the engine draws lands in a window or an image.
+// Ellipses, rectangles and fills stay inside their box without its far corner.
 class QPainterCanvas final : public Canvas {
  public:
   explicit QPainterCanvas(QPainter& painter);

@@ -77,6 +77,8 @@ QWidget* PlaySettingsWindow::BuildOffsets() {
   pad_ = new OffsetPadWidget(panel_, box);
   offsetXValue_ = new QLabel(box);
   offsetYValue_ = new QLabel(box);
+  offsetXValue_->setObjectName("offsetXValue");
+  offsetYValue_->setObjectName("offsetYValue");
   auto* reset = new QPushButton("Reset to 0", box);
   layout->addWidget(pad_, 0, 0, 1, 3);
   layout->addWidget(new QLabel("Horizontal offset:", box), 1, 0);
