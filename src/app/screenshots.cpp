@@ -50,6 +50,10 @@ void SaveAll(DesktopProgram& program, const std::filesystem::path& folder) {
 }  // namespace
 
 void ScheduleScreenshots(DesktopProgram& program, const std::filesystem::path& folder) {
+  // Every controller receives the output, so each laser view shows it.
+  DeviceSelection& devices = program.session().devices();
+  devices.SetMultipleDevices(true);
+  devices.TickAll();
   int offset = 0;
   for (const auto& [name, window] : program.Windows()) {
     window->move(offset, offset);

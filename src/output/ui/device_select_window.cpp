@@ -117,6 +117,11 @@ void DeviceSelectWindow::Refresh() {
   none_->setVisible(devices_.AllNoneVisible());
 }
 
+void DeviceSelectWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Refresh();
+}
+
 void DeviceSelectWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {

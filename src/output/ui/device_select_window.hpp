@@ -38,6 +38,7 @@ class DeviceSelectWindow : public QWidget {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void Changed();
