@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTest>
 
 #include "output/ui/device_select_window.hpp"
 #include "output/ui/main_window.hpp"
@@ -51,6 +52,16 @@ TEST(MainWindow, CaptionFollowsTheControllersFound) {
   main.findChild<QPushButton*>("Detect Device")->click();
   EXPECT_EQ(main.windowTitle(), "Ravix");
   EXPECT_EQ(t.session->live().devices.MasterDevice(), "");
+}
+
+TEST(MainWindow, ALateControllerBecomesTheMasterWithinTwoSeconds) {
+  TestSession t({});
+  MainWindow main(*t.session);
+  t.driver->SetPlugged(5, true);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return main.windowTitle() == "Ravix-0"; }, 3000));
+  EXPECT_EQ(t.session->live().devices.MasterDevice(), "ezusb-5");
+  EXPECT_EQ(main.masterList()->currentText(), "Usb-5");
+  EXPECT_EQ(t.driver->Events(5).size(), 2u);  // the probe
 }
 
 TEST(MainWindow, OnlyButtonsWithAWindowAreEnabled) {
