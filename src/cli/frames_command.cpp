@@ -11,6 +11,9 @@
 #include "output/drawing_playback.hpp"
 #include "output/frame_capture.hpp"
 #include "output/play_types.hpp"
+#include "segments/effect_list.hpp"
+#include "segments/segment_file.hpp"
+#include "segments/segment_player.hpp"
 
 namespace ravix::cli {
 namespace {
@@ -47,9 +50,31 @@ int PlayPicture(CliContext& context, FramesRun& run) {
   // The window starts nothing for a drawing without objects.
   if (editorDrawing.empty())
     return kExitOk;
-  const PlayJob job{MakeDrawingPlayCopy(editorDrawing), {}};
+  const PlayJob job{MakeDrawingPlayCopy(editorDrawing), {}, {}};
   for (const std::string& line :
        CapturePlayLoop(kPlayTypeDrawingPlayback, job, run.live, FrameCaptureOptions{run.count})) {
+    context.out << line << '\n';
+  }
+  return kExitOk;
+}
+
+// The "Quick play" window's segment mode: rows and effects from the file, the
+// window's colour and "Point" box, its frame tick as the row clock.
+int PlaySegment(CliContext& context, FramesRun& run) {
+  auto job = std::make_shared<SegmentPlayJob>();
+  if (Status status = SegmentFileRead(run.file, job->rows); !status)
+    return Fail(context, status.error());
+  EffectList effects;
+  if (Status status = EffectListFileRead(run.file, effects); !status)
+    return Fail(context, status.error());
+  job->channel = std::make_shared<SegmentPlayChannel>();
+  SegmentPlayChannel& channel = *job->channel;
+  channel.effects.Set(effects);
+  channel.selectedColour = run.player.colourMode;
+  channel.pointOverride = run.player.point;
+  const FrameCaptureOptions options{run.count, run.player.tickEachWrite ? &channel.tick : nullptr};
+  for (const std::string& line : CapturePlayLoop(
+           kPlayTypeQuickPlaySegment, PlayJob{{}, {}, std::move(job)}, run.live, options)) {
     context.out << line << '\n';
   }
   return kExitOk;
@@ -63,7 +88,7 @@ struct Player {
 
 constexpr Player kPlayers[] = {
     {"picture", ".ddr", PlayPicture}, {"quick", ".ddr", nullptr}, {"ilda", ".ild", nullptr},
-    {"segment", ".sec", nullptr},     {"pages", ".ilf", nullptr},
+    {"segment", ".sec", PlaySegment}, {"pages", ".ilf", nullptr},
 };
 
 // "NAME=V,..." into the slider values; false on a malformed list.

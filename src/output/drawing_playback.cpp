@@ -64,7 +64,7 @@ Status StartDrawingPlayback(PlayHost& host, LiveState& live, const Drawing& edit
   if (showStatus)
     showStatus(kDrawingPlayStartText);
   return host.StartPlay(kPlayTypeDrawingPlayback,
-                        PlayJob{MakeDrawingPlayCopy(editorDrawing), std::move(showStatus)});
+                        PlayJob{MakeDrawingPlayCopy(editorDrawing), std::move(showStatus), {}});
 }
 
 }  // namespace ravix

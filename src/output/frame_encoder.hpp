@@ -51,11 +51,16 @@ class PointEncoder {
       x = 255 - x;
     if (base_ != BasePosition::kAsStored)
       y = 255 - y;
+    return Mirror({x, y});
+  }
+
+  // The mirror flags alone, for a position a player placed itself.
+  EncoderPosition Mirror(EncoderPosition position) const {
     if (invertX_)
-      x = 255 - x;
+      position.x = 255 - position.x;
     if (invertY_)
-      y = 255 - y;
-    return {x, y};
+      position.y = 255 - position.y;
+    return position;
   }
 
   // Locate angle, offsets, size, colour depth and brightness, flags; for a

@@ -23,7 +23,10 @@ struct PlayControl {
   std::atomic<pid_t> musicProcess{0};
 };
 
-// Raises stopRequested and ends the music process (killed and reaped).
+// Ends the music process, if any: killed and reaped, the handle cleared.
+void EndMusicProcess(PlayControl& control);
+
+// Raises stopRequested and ends the music process.
 void StopPlay(PlayControl& control);
 
 }  // namespace ravix

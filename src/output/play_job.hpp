@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/laser_point.hpp"
@@ -8,6 +9,8 @@
 #include "output/live_state.hpp"
 
 namespace ravix {
+
+struct SegmentPlayJob;
 
 // What a play loop is started with: its own copy of the material, so that
 // editing in the window never disturbs it, and the calls back into the window.
@@ -17,6 +20,8 @@ struct PlayJob {
   // Shows a text in the window's status line. Called on the play thread; the
   // window posts it to its own thread.
   std::function<void(const std::string&)> showStatus;
+  // Segment play and effect preview: rows or drawing and the window's channel.
+  std::shared_ptr<const SegmentPlayJob> segment;
 };
 
 // Everything a play loop works with.

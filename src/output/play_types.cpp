@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "output/drawing_playback.hpp"
+#include "segments/segment_player.hpp"
 
 namespace ravix {
 namespace {
@@ -18,6 +19,9 @@ struct PlayTypeEntry {
 // One row per play type that has a loop.
 constexpr PlayTypeEntry kPlayLoops[] = {
     {kPlayTypeDrawingPlayback, DrawingPlaybackLoop},
+    {kPlayTypeSegmentEdit, SegmentEditPlayLoop},
+    {kPlayTypeEffectPreview, EffectPreviewLoop},
+    {kPlayTypeQuickPlaySegment, QuickPlaySegmentLoop},
 };
 
 }  // namespace

@@ -2,12 +2,15 @@
 
 namespace ravix {
 
-SettingsSnapshot::Geometry SettingsSnapshot::Read(const PlaySettings& live) {
+SettingsSnapshot::Geometry SettingsSnapshot::Read(const PlaySettings& live) const {
   constexpr auto kRelaxed = std::memory_order_relaxed;
-  return Geometry{live.offsetX.load(kRelaxed),     live.offsetY.load(kRelaxed),
-                  live.locateAngle.load(kRelaxed), live.sizeX.load(kRelaxed),
-                  live.sizeY.load(kRelaxed),       live.invertX.load(kRelaxed),
-                  live.invertY.load(kRelaxed)};
+  return Geometry{live.offsetX.load(kRelaxed),
+                  live.offsetY.load(kRelaxed),
+                  live.locateAngle.load(kRelaxed),
+                  live.sizeX.load(kRelaxed),
+                  live.sizeY.load(kRelaxed),
+                  includeMirror_ && live.invertX.load(kRelaxed),
+                  includeMirror_ && live.invertY.load(kRelaxed)};
 }
 
 bool SettingsSnapshot::Refresh(LiveState& live) {

@@ -11,7 +11,9 @@ namespace ravix {
 // the player rebuilds its frames.
 class SettingsSnapshot {
  public:
-  explicit SettingsSnapshot(const PlaySettings& live) : geometry_(Read(live)) {}
+  // Without `includeMirror` the mirror flags are not watched.
+  explicit SettingsSnapshot(const PlaySettings& live, bool includeMirror = true)
+      : includeMirror_(includeMirror), geometry_(Read(live)) {}
 
   // True (and settingsChanged raised) when the live values had changed.
   bool Refresh(LiveState& live);
@@ -22,8 +24,9 @@ class SettingsSnapshot {
     bool invertX, invertY;
     friend bool operator==(const Geometry&, const Geometry&) = default;
   };
-  static Geometry Read(const PlaySettings& live);
+  Geometry Read(const PlaySettings& live) const;
 
+  bool includeMirror_;
   Geometry geometry_;
 };
 

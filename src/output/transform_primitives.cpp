@@ -18,16 +18,8 @@ double Radians(double degrees) {
 CentreRotation::CentreRotation(std::int32_t a)
     : c_(std::cos(Radians(a))), s_(std::sin(Radians(a))) {}
 
-void RotateAbout(double angle, std::int32_t cx, std::int32_t cy, double& x, double& y) {
-  if (cx == x && cy == y)
-    return;
-  const double t = Radians(angle);
-  const double c = std::cos(t);
-  const double s = std::sin(t);
-  const double inX = x;
-  x = inX * c - y * s + cx * (1 - c) + cy * s;
-  y = inX * s + y * c + cy * (1 - c) - cx * s;
-}
+AngleRotation::AngleRotation(double angle)
+    : angle_(angle), c_(std::cos(Radians(angle))), s_(std::sin(Radians(angle))) {}
 
 void ZoomAbout(std::int32_t a, std::int32_t cx, std::int32_t cy, double& x, double& y) {
   x = cx + (x - cx) * a * kZoomUnit;

@@ -32,8 +32,30 @@ inline void RotateAboutCentre(std::int32_t a, double& x, double& y) {
   CentreRotation(a).Apply(x, y);
 }
 
+// Rotation by `angle` degrees about any centre, with cos and sin prepared once.
+// A point on the centre stays.
+class AngleRotation {
+ public:
+  explicit AngleRotation(double angle);
+  double angle() const { return angle_; }
+  void Apply(std::int32_t cx, std::int32_t cy, double& x, double& y) const {
+    if (cx == x && cy == y)
+      return;
+    const double inX = x;
+    x = inX * c_ - y * s_ + cx * (1 - c_) + cy * s_;
+    y = inX * s_ + y * c_ + cy * (1 - c_) - cx * s_;
+  }
+
+ private:
+  double angle_;
+  double c_;
+  double s_;
+};
+
 // Rotation by `angle` degrees about (cx, cy); a point on the centre stays.
-void RotateAbout(double angle, std::int32_t cx, std::int32_t cy, double& x, double& y);
+inline void RotateAbout(double angle, std::int32_t cx, std::int32_t cy, double& x, double& y) {
+  AngleRotation(angle).Apply(cx, cy, x, y);
+}
 
 // Scales distances to (cx, cy) by a / 128, without limits.
 void ZoomAbout(std::int32_t a, std::int32_t cx, std::int32_t cy, double& x, double& y);

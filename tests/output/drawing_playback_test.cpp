@@ -22,7 +22,7 @@ constexpr const char* kFrame = "0f00ffff09037f7f00000000";
 
 Lines Capture(const Drawing& drawing, LiveState& live, std::size_t writes,
               std::atomic<bool>* tick = nullptr) {
-  return CapturePlayLoop(kPlayTypeDrawingPlayback, PlayJob{drawing, {}}, live,
+  return CapturePlayLoop(kPlayTypeDrawingPlayback, PlayJob{drawing, {}, {}}, live,
                          FrameCaptureOptions{writes, tick});
 }
 
@@ -37,7 +37,7 @@ void RunWithObserver(SimulatedDriver& driver, LiveState& live, int observed,
       onWrite(++count, e);
   });
   const ControllerBus bus(driver, std::chrono::microseconds{0});
-  PlayJob job{kDrawing, {}};
+  PlayJob job{kDrawing, {}, {}};
   if (status)
     job.showStatus = [status](const std::string& text) { status->push_back(text); };
   RunPlayLoop(kPlayTypeDrawingPlayback, PlayContext{live, bus, job});

@@ -132,9 +132,9 @@ TEST(PlayHost, StartFailsWhenTheRunningLoopDoesNotEndInTime) {
   live.settings.scanRateCode = 230;                    // 4800 points per second
   Drawing big(1, DrawingObject(1200, P(1, 1, 0, 1)));  // a quarter of a second per frame
   PlayHost host(live, bus, 20ms);
-  ASSERT_TRUE(host.StartPlay(kPlayTypeDrawingPlayback, PlayJob{std::move(big), {}}));
+  ASSERT_TRUE(host.StartPlay(kPlayTypeDrawingPlayback, PlayJob{std::move(big), {}, {}}));
   std::this_thread::sleep_for(50ms);
-  EXPECT_FALSE(host.StartPlay(kPlayTypeDrawingPlayback, PlayJob{kFirst, {}}));
+  EXPECT_FALSE(host.StartPlay(kPlayTypeDrawingPlayback, PlayJob{kFirst, {}, {}}));
   EXPECT_TRUE(host.Running());
   // Destruction waits for the loop however long it takes.
 }
@@ -143,7 +143,7 @@ TEST(PlayHost, UnknownPlayTypesEndAtOnce) {
   Rig rig;
   PlayHost host(rig.live, rig.bus);
   for (std::uint8_t type : {0, 1, 3, 11, 255}) {
-    ASSERT_TRUE(host.StartPlay(type, PlayJob{kFirst, {}}));
+    ASSERT_TRUE(host.StartPlay(type, PlayJob{kFirst, {}, {}}));
     ASSERT_TRUE(host.StopAndWait());
   }
   EXPECT_TRUE(rig.journal.Entries().empty());
