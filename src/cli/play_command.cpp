@@ -16,6 +16,12 @@
 #include "output/drawing_playback.hpp"
 #include "output/late_connection_probe.hpp"
 #include "output/play_host.hpp"
+#include "segments/effect_list.hpp"
+#include "segments/media_player.hpp"
+#include "segments/segment_file.hpp"
+#include "segments/segment_play_timers.hpp"
+#include "segments/segment_player.hpp"
+#include "shows/show_player.hpp"
 
 namespace ravix::cli {
 namespace {
@@ -42,30 +48,194 @@ class StatusLines {
   std::ostream& err_;
 };
 
-// Everything a play needs while it runs.
+// Everything a play needs to start.
 struct PlaySession {
   LiveState& live;
-  PlayHost& host;
+  const ControllerBus& bus;
+  const FoundDevices& found;
+  const SettingsFile& settings;
+  const Workspace& workspace;
   StatusLines& status;
 };
 
-Status PlayDrawing(const std::filesystem::path& file, PlaySession& session) {
+// A play that runs until it ends or is stopped, with the window timers it
+// needs, driven by the real clock.
+class ActivePlay {
+ public:
+  virtual ~ActivePlay() = default;
+  virtual bool Running() = 0;
+  // Fires the timers due at `now`; returns when the next one is due.
+  virtual Clock::time_point FireTimers(Clock::time_point now) = 0;
+  virtual void Stop() = 0;
+};
+
+// A timer that fires at `next` and then after the period each firing returns.
+struct RealTimer {
+  Clock::time_point next;
+  bool enabled = true;
+  template <typename Fire>
+  void FireIfDue(Clock::time_point now, Fire fire) {
+    if (enabled && now >= next)
+      next = now + fire();
+  }
+};
+
+// A play of the play host, with no timers of its own.
+class HostPlay : public ActivePlay {
+ public:
+  explicit HostPlay(const PlaySession& session) : host_(session.live, session.bus) {}
+  PlayHost& host() { return host_; }
+  bool Running() override { return host_.Running(); }
+  Clock::time_point FireTimers(Clock::time_point) override { return Clock::time_point::max(); }
+  void Stop() override { host_.StopAndWait(); }
+
+ private:
+  PlayHost host_;
+};
+
+Status PlayDrawing(const std::filesystem::path& file, const PlaySession& session,
+                   std::unique_ptr<ActivePlay>& play) {
   Drawing editorDrawing;
   if (Status status = DrawingFileRead(file, editorDrawing, 2); !status)
     return status;
-  return StartDrawingPlayback(
-      session.host, session.live, editorDrawing, false, false,
+  auto hostPlay = std::make_unique<HostPlay>(session);
+  Status started = StartDrawingPlayback(
+      hostPlay->host(), session.live, editorDrawing, false, false,
       [&status = session.status](const std::string& text) { status.Write(text); });
+  play = std::move(hostPlay);
+  return started;
+}
+
+// The "Segment edit" window playing a segment file: its rows and effect list,
+// the tick timer (first tick after 100 ms, then every 5 ms) and the preview
+// timer, which hands each frame back to the player.
+class SegmentFilePlay : public HostPlay {
+ public:
+  explicit SegmentFilePlay(const PlaySession& session)
+      : HostPlay(session),
+        channel_(std::make_shared<SegmentPlayChannel>()),
+        timers_(session.live, *channel_, /*drawingMode=*/false, kSegmentPlayOverText,
+                [&status = session.status](const std::string& text) { status.Write(text); }) {
+    const auto now = Clock::now();
+    tick_.next = now + SegmentPlayTimers::kSegmentFirstTick;
+    preview_.next = now + SegmentPlayTimers::kSegmentFirstPreview;
+  }
+
+  std::shared_ptr<SegmentPlayChannel> channel() { return channel_; }
+  bool Running() override { return preview_.enabled; }
+  Clock::time_point FireTimers(Clock::time_point now) override {
+    tick_.FireIfDue(now, [&] { return timers_.Tick(); });
+    preview_.FireIfDue(now, [&] {
+      preview_.enabled = timers_.Preview().keepRunning;
+      return SegmentPlayTimers::kPreviewInterval;
+    });
+    tick_.enabled = timers_.TickEnabled();
+    return std::min(tick_.enabled ? tick_.next : Clock::time_point::max(),
+                    preview_.enabled ? preview_.next : Clock::time_point::max());
+  }
+
+ private:
+  std::shared_ptr<SegmentPlayChannel> channel_;
+  SegmentPlayTimers timers_;
+  RealTimer tick_;
+  RealTimer preview_;
+};
+
+Status PlaySegment(const std::filesystem::path& file, const PlaySession& session,
+                   std::unique_ptr<ActivePlay>& play) {
+  std::vector<TSectionRecord> rows;
+  if (Status status = SegmentFileRead(file, rows); !status)
+    return status;
+  EffectList effects;
+  if (Status status = EffectListFileRead(file, effects); !status)
+    return status;
+  auto segmentPlay = std::make_unique<SegmentFilePlay>(session);
+  segmentPlay->channel()->effects.Set(effects);
+  Status started = StartSegmentPlay(
+      segmentPlay->host(), session.live, std::move(rows), segmentPlay->channel(), std::nullopt, {},
+      [&status = session.status](const std::string& text) { status.Write(text); });
+  play = std::move(segmentPlay);
+  return started;
+}
+
+// The "Show Edit" window playing a show file: track devices from the stored
+// choices, music, the show clock, the display timer and the loop timer.
+class ShowFilePlay : public ActivePlay {
+ public:
+  explicit ShowFilePlay(const PlaySession& session)
+      : player_(session.live, session.bus, show_, session.workspace, FindPlayerOnPath(),
+                [&status = session.status](const std::string& text) { status.Write(text); }) {
+    show_.SetFoundDevices(session.found.driverNames);
+    constexpr std::size_t kChoiceLines[] = {kSettingShowList1, kSettingShowList2,
+                                            kSettingShowList3};
+    for (std::size_t t = 0; t < kShowTrackCount; ++t) {
+      show_.tracks[t].deviceChoice = session.settings.SettingsValue(kChoiceLines[t]);
+    }
+  }
+
+  Status Start(const std::filesystem::path& file) {
+    Status status = player_.PlayShow(file);
+    const auto now = Clock::now();
+    clock_.next = now + ShowClock::kFirstInterval;
+    display_.next = now + ShowPlayer::kDisplayFirstInterval;
+    loop_.next = now + ShowPlayer::kLoopInterval;
+    return status;
+  }
+
+  bool Running() override { return player_.DisplayEnabled() || player_.LoopEnabled(); }
+  Clock::time_point FireTimers(Clock::time_point now) override {
+    const bool wasRunning = player_.ClockEnabled();
+    clock_.enabled = player_.ClockEnabled();
+    clock_.FireIfDue(now, [&] { return player_.ClockFire(); });
+    display_.enabled = player_.DisplayEnabled();
+    display_.FireIfDue(now, [&] {
+      player_.DisplayFire();
+      return ShowPlayer::kDisplayInterval;
+    });
+    loop_.enabled = player_.LoopEnabled();
+    loop_.FireIfDue(now, [&] {
+      player_.LoopFire(now);
+      return ShowPlayer::kLoopInterval;
+    });
+    // A restart starts the clock and the display timer again from scratch.
+    if (!wasRunning && player_.ClockEnabled()) {
+      clock_.next = now + ShowClock::kFirstInterval;
+      display_.next = now + ShowPlayer::kDisplayFirstInterval;
+    }
+    Clock::time_point next = Clock::time_point::max();
+    for (const RealTimer* timer : {&clock_, &display_, &loop_}) {
+      if (timer->enabled)
+        next = std::min(next, timer->next);
+    }
+    return next;
+  }
+  void Stop() override { player_.Stop(); }
+
+ private:
+  ShowState show_;
+  ShowPlayer player_;
+  RealTimer clock_;
+  RealTimer display_;
+  RealTimer loop_;
+};
+
+Status PlayShow(const std::filesystem::path& file, const PlaySession& session,
+                std::unique_ptr<ActivePlay>& play) {
+  auto showPlay = std::make_unique<ShowFilePlay>(session);
+  Status started = showPlay->Start(file);
+  play = std::move(showPlay);
+  return started;
 }
 
 struct Material {
   const char* extension;
-  Status (*start)(const std::filesystem::path&, PlaySession&);  // null until its player exists
+  // null until its player exists
+  Status (*start)(const std::filesystem::path&, const PlaySession&, std::unique_ptr<ActivePlay>&);
 };
 
 constexpr Material kMaterials[] = {
-    {".ddr", PlayDrawing}, {".ild", nullptr}, {".ilf", nullptr},
-    {".sec", nullptr},     {".seq", nullptr},
+    {".ddr", PlayDrawing}, {".ild", nullptr},  {".ilf", nullptr},
+    {".sec", PlaySegment}, {".seq", PlayShow},
 };
 
 // Ctrl-C and termination are taken by sigtimedwait in the main thread; threads
@@ -129,9 +299,9 @@ int RunPlay(CliContext& context, Arguments& args) {
 
   const sigset_t stopSignals = BlockStopSignals();
   StatusLines status(context.err);
-  PlayHost host(live, bus);
-  PlaySession session{live, host, status};
-  if (Status started = material->start(file, session); !started) {
+  const PlaySession session{live, bus, found, settings, context.workspace, status};
+  std::unique_ptr<ActivePlay> play;
+  if (Status started = material->start(file, session, play); !started) {
     return Fail(context, started.error());
   }
 
@@ -140,12 +310,16 @@ int RunPlay(CliContext& context, Arguments& args) {
   auto nextProgress = start + kProgressInterval;
   auto nextProbe = start + kProbeInterval;
   int elapsed = 0;
-  while (host.Running()) {
+  while (play->Running()) {
     const auto now = Clock::now();
     if (now >= deadline)
       break;
-    const auto wake = std::min({deadline, nextProgress, nextProbe, now + kEndCheckInterval});
-    if (StopSignalWithin(stopSignals, wake - now))
+    const auto nextTimer = play->FireTimers(now);
+    if (!play->Running())
+      break;
+    const auto wake =
+        std::min({deadline, nextProgress, nextProbe, nextTimer, now + kEndCheckInterval});
+    if (wake > Clock::now() && StopSignalWithin(stopSignals, wake - Clock::now()))
       break;
     if (Clock::now() >= nextProgress) {
       status.Write("playing " + file.filename().string() + ": " + std::to_string(++elapsed) + " s");
@@ -156,7 +330,7 @@ int RunPlay(CliContext& context, Arguments& args) {
       nextProbe += kProbeInterval;
     }
   }
-  host.StopAndWait();
+  play->Stop();
   return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "output/controller_bus.hpp"
 #include "output/live_state.hpp"
@@ -19,5 +20,9 @@ void SendToAllDevices(const ControllerBus& bus, const LiveState& live,
 // stopRequested ends the frame: returns false then.
 bool SendFrame(const ControllerBus& bus, const LiveState& live,
                std::span<const std::uint8_t> frame);
+
+// The same blocks to one device only (the show player's track controller).
+bool SendFrameToDevice(const ControllerBus& bus, const LiveState& live,
+                       std::span<const std::uint8_t> frame, std::string_view driverName);
 
 }  // namespace ravix
