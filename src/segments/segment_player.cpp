@@ -145,14 +145,18 @@ void SegmentPlayLoop(const PlayContext& context, bool pointOverrideApplies) {
 }  // namespace
 
 void SegmentEditPlayLoop(const PlayContext& context) {
-  SegmentPlayLoop(context, /*pointOverrideApplies=*/false);
+  if (context.job.segment)
+    SegmentPlayLoop(context, /*pointOverrideApplies=*/false);
 }
 
 void QuickPlaySegmentLoop(const PlayContext& context) {
-  SegmentPlayLoop(context, /*pointOverrideApplies=*/true);
+  if (context.job.segment)
+    SegmentPlayLoop(context, /*pointOverrideApplies=*/true);
 }
 
 void EffectPreviewLoop(const PlayContext& context) {
+  if (!context.job.segment)
+    return;
   LiveState& live = context.live;
   PlayControl& control = live.control;
   const SegmentPlayJob& job = *context.job.segment;

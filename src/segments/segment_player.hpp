@@ -43,7 +43,7 @@ void SegmentEditPlayLoop(const PlayContext& context);
 void QuickPlaySegmentLoop(const PlayContext& context);
 
 // Play type 7: the previewed drawing with the selected effect, no time, until
-// stopped.
+// stopped. Each loop returns at once for a job without segment material.
 void EffectPreviewLoop(const PlayContext& context);
 
 // The "Segment edit" play command over rows built from its grid: stops what

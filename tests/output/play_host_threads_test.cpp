@@ -142,7 +142,7 @@ TEST(PlayHost, StartFailsWhenTheRunningLoopDoesNotEndInTime) {
 TEST(PlayHost, UnknownPlayTypesEndAtOnce) {
   Rig rig;
   PlayHost host(rig.live, rig.bus);
-  for (std::uint8_t type : {0, 1, 3, 11, 255}) {
+  for (std::uint8_t type : {0, 1, 11, 255}) {
     ASSERT_TRUE(host.StartPlay(type, PlayJob{kFirst, {}, {}}));
     ASSERT_TRUE(host.StopAndWait());
   }

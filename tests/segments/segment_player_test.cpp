@@ -137,6 +137,24 @@ TEST(SegmentPlayer, SettingsChangesReachTheNextFrame) {
   EXPECT_EQ(run.writes[2], LowerHex({5, 0, 240, 245}));
 }
 
+TEST(EffectPreview, PlaysTheSelectedEffectInTheChosenColourUntilStopped) {
+  SegmentRun run;
+  run.channel->effects.Set(EffectList{{{"Still", {}}, {"Drift", {"hb:191"}}}});
+  run.channel->effects.Select(1);
+  run.channel->selectedColour = 2;
+  run.channel->effectState.zoomFactor = 9;
+  auto job = std::make_shared<SegmentPlayJob>();
+  job->previewDrawing = {{P(10, 10)}};
+  job->channel = run.channel;
+  run.writes = CapturePlayLoop(kPlayTypeEffectPreview, PlayJob{{}, {}, job}, run.live,
+                               FrameCaptureOptions{5, &run.channel->tick});
+  // No row time: frames go on, red, one more step of the move each frame.
+  EXPECT_EQ(run.writes, (std::vector<std::string>{
+                            kControl, LowerHex({9, 0, 244, 245}), LowerHex({9, 0, 243, 245}),
+                            LowerHex({9, 0, 242, 245}), LowerHex({9, 0, 241, 245})}));
+  EXPECT_EQ(run.channel->effectState.zoomFactor, 9) << "kept from the last play";
+}
+
 TEST(EffectStepsReader, SeesAnEditAtTheNextRead) {
   LiveEffectList list;
   list.Set(EffectList{{{"A", {"hb:1"}}}});
