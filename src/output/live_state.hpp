@@ -1,6 +1,5 @@
 #pragma once
 
-#include "output/colour_modes.hpp"
 #include "output/device_set.hpp"
 #include "output/play_control.hpp"
 #include "output/play_settings.hpp"
@@ -13,7 +12,6 @@ struct LiveState {
   PlaySettings settings;
   PlayControl control;
   DeviceSet devices;
-  ColourModes colourModes;
 };
 
 }  // namespace ravix

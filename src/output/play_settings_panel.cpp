@@ -158,6 +158,15 @@ PadPoint PlaySettingsPanel::Marker() const {
           (live_.settings.offsetY.load(kRelaxed) + kOffsetPadSize) / 2};
 }
 
+void PlaySettingsPanel::AddColourModeTarget(std::atomic<std::int32_t>& colourMode) {
+  colourModes_.push_back(&colourMode);
+}
+
+void PlaySettingsPanel::ChooseColour(std::int32_t code) {
+  for (std::atomic<std::int32_t>* mode : colourModes_)
+    mode->store(code, kRelaxed);
+}
+
 void PlaySettingsPanel::SetLoop(bool on) {
   live_.control.loopPlay.store(on, kRelaxed);
   const PlayOwnerTarget* quick = targets_.Find(kOwnerQuickPlay);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "core/settings_file.hpp"
 #include "output/live_state.hpp"
@@ -79,8 +81,12 @@ class PlaySettingsPanel {
   // The marker for the live offsets.
   PadPoint Marker() const;
 
+  // A player's colour mode (0..255 a palette index, 257..260 a mode), which
+  // the colour panels set together with every other registered one. It must
+  // live as long as the panel.
+  void AddColourModeTarget(std::atomic<std::int32_t>& colourMode);
   // A colour panel: the colour mode of every player.
-  void ChooseColour(std::int32_t code) { live_.colourModes.SetAll(code); }
+  void ChooseColour(std::int32_t code);
 
   // Toolbar.
   void SetLoop(bool on);
@@ -101,6 +107,7 @@ class PlaySettingsPanel {
   bool lockXY_ = false;
   int owner_ = kOwnerNone;
   PlayOwnerTargets targets_;
+  std::vector<std::atomic<std::int32_t>*> colourModes_;
 };
 
 // The toolbar buttons taken into the live flags before a play starts.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/recording_canvas.hpp"
 #include "output/offset_pad.hpp"
 
@@ -107,12 +109,12 @@ TEST(PlaySettingsPanel, ColourPanelsSetEveryPlayerAndLoopFollowsQuickPlay) {
   ASSERT_EQ(ColourPanels().size(), 12u);
   EXPECT_STREQ(ColourPanels()[1].caption, "Whilte");
   EXPECT_EQ(ColourPanels()[10].code, 259);
+  std::array<std::atomic<std::int32_t>, 4> players{0, 0, 0, 0};
+  for (auto& mode : players)
+    panel.AddColourModeTarget(mode);
   panel.ChooseColour(259);
-  EXPECT_EQ(live.colourModes.segmentColourMode, 259);
-  EXPECT_EQ(live.colourModes.showColourMode, 259);
-  EXPECT_EQ(live.colourModes.quickColourMode, 259);
-  EXPECT_EQ(live.colourModes.pagesColourMode, 259);
-
+  for (const auto& mode : players)
+    EXPECT_EQ(mode, 259);
   bool quickLoop = false;
   panel.Targets().Set(kOwnerQuickPlay, PlayOwnerTarget{{}, {}, [&](bool on) { quickLoop = on; }});
   panel.SetLoop(true);

@@ -4,9 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -109,9 +109,12 @@ TEST(PlaySettingsWindow, PlayButtonRestartsTheOwnerOnly) {
 TEST(PlaySettingsWindow, ColourPanelsAndToolbarToggles) {
   TestSession t({});
   PlaySettingsWindow window(*t.session);
+  std::atomic<std::int32_t> quick{257}, segment{257};
+  t.session->playSettings().AddColourModeTarget(quick);
+  t.session->playSettings().AddColourModeTarget(segment);
   window.findChild<QPushButton*>("Rnd2")->click();
-  EXPECT_EQ(t.session->live().colourModes.quickColourMode, 259);
-  EXPECT_EQ(t.session->live().colourModes.segmentColourMode, 259);
+  EXPECT_EQ(quick, 259);
+  EXPECT_EQ(segment, 259);
   window.toolbar()->pauseAction()->trigger();
   window.toolbar()->invertXAction()->trigger();
   EXPECT_TRUE(t.session->live().control.paused);
