@@ -17,6 +17,7 @@ std::span<const Command> Commands() {
               RunImportPlt},
       Command{"lamp-download", "lamp-download FILE.bin --port DEVICE", RunLampDownload},
       Command{"demo-workspace", "demo-workspace DIR", RunDemoWorkspace},
+      Command{"text", "text LINE... --font FAMILY [options] [-o OUT.ddr]", RunText},
   };
   return kCommands;
 }

@@ -29,5 +29,6 @@ int RunEdit(CliContext& context, Arguments& args);
 int RunImportPlt(CliContext& context, Arguments& args);
 int RunLampDownload(CliContext& context, Arguments& args);
 int RunDemoWorkspace(CliContext& context, Arguments& args);
+int RunText(CliContext& context, Arguments& args);
 
 }  // namespace ravix::cli
