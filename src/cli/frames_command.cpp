@@ -6,11 +6,13 @@
 
 #include "cli/commands.hpp"
 #include "core/drawing_file.hpp"
+#include "core/ilda_file.hpp"
 #include "core/settings_file.hpp"
 #include "core/text_lines.hpp"
 #include "output/drawing_playback.hpp"
 #include "output/frame_capture.hpp"
 #include "output/play_types.hpp"
+#include "output/quick_player.hpp"
 #include "segments/effect_list.hpp"
 #include "segments/segment_file.hpp"
 #include "segments/segment_player.hpp"
@@ -80,6 +82,51 @@ int PlaySegment(CliContext& context, FramesRun& run) {
   return kExitOk;
 }
 
+// Prints what the loop of `playType` sends on `job`.
+int CaptureAndPrint(CliContext& context, const FramesRun& run, std::uint8_t playType,
+                    const PlayJob& job, std::atomic<bool>& tick, LiveState& live) {
+  const FrameCaptureOptions options{run.count, run.player.tickEachWrite ? &tick : nullptr};
+  for (const std::string& line : CapturePlayLoop(playType, job, live, options))
+    context.out << line << '\n';
+  return kExitOk;
+}
+
+// The "Quick play" window's channel as the options set it.
+std::shared_ptr<QuickPlayChannel> QuickChannel(FramesRun& run) {
+  auto channel = std::make_shared<QuickPlayChannel>();
+  for (std::size_t i = 0; i < kQuickSliderCount; ++i)
+    channel->sliders[i].store(run.player.sliders[i], std::memory_order_relaxed);
+  channel->point.store(run.player.point, std::memory_order_relaxed);
+  channel->colourMode.store(run.player.colourMode, std::memory_order_relaxed);
+  return channel;
+}
+
+int PlayQuick(CliContext& context, FramesRun& run) {
+  Drawing drawing;
+  if (Status status = DrawingFileRead(run.file, drawing, 1); !status)
+    return Fail(context, status.error());
+  auto job = std::make_shared<QuickPlayJob>();
+  job->drawing = MakeQuickDrawingCopy(drawing);
+  job->channel = QuickChannel(run);
+  PlayJob playJob;
+  playJob.quick = job;
+  return CaptureAndPrint(context, run, kPlayTypeQuickDrawing, playJob, job->channel->frameTick,
+                         run.live);
+}
+
+int PlayIlda(CliContext& context, FramesRun& run) {
+  TILDAimage image;
+  if (const IldaReadResult read = IldaFileRead(run.file, image); !read.fileStatus)
+    return Fail(context, read.fileStatus.error());
+  auto job = std::make_shared<QuickPlayJob>();
+  job->frames = MakeQuickIldaCopy(image);
+  job->channel = QuickChannel(run);
+  PlayJob playJob;
+  playJob.quick = job;
+  return CaptureAndPrint(context, run, kPlayTypeQuickIlda, playJob, job->channel->frameTick,
+                         run.live);
+}
+
 struct Player {
   const char* name;
   const char* extension;
@@ -87,7 +134,7 @@ struct Player {
 };
 
 constexpr Player kPlayers[] = {
-    {"picture", ".ddr", PlayPicture}, {"quick", ".ddr", nullptr}, {"ilda", ".ild", nullptr},
+    {"picture", ".ddr", PlayPicture}, {"quick", ".ddr", PlayQuick}, {"ilda", ".ild", PlayIlda},
     {"segment", ".sec", PlaySegment}, {"pages", ".ilf", nullptr},
 };
 

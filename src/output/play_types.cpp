@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "output/drawing_playback.hpp"
+#include "output/quick_player.hpp"
 #include "segments/segment_player.hpp"
 
 namespace ravix {
@@ -22,6 +23,8 @@ constexpr PlayTypeEntry kPlayLoops[] = {
     {kPlayTypeSegmentEdit, SegmentEditPlayLoop},
     {kPlayTypeEffectPreview, EffectPreviewLoop},
     {kPlayTypeQuickPlaySegment, QuickPlaySegmentLoop},
+    {kPlayTypeQuickDrawing, QuickDrawingLoop},
+    {kPlayTypeQuickIlda, QuickIldaLoop},
 };
 
 }  // namespace
