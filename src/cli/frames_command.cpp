@@ -9,9 +9,11 @@
 #include "core/ilda_file.hpp"
 #include "core/settings_file.hpp"
 #include "core/text_lines.hpp"
+#include "drawing/frame_list_file.hpp"
 #include "output/drawing_playback.hpp"
 #include "output/frame_capture.hpp"
 #include "output/play_types.hpp"
+#include "output/quick_pages_player.hpp"
 #include "output/quick_player.hpp"
 #include "segments/effect_list.hpp"
 #include "segments/segment_file.hpp"
@@ -127,6 +129,21 @@ int PlayIlda(CliContext& context, FramesRun& run) {
                          run.live);
 }
 
+// The "Quick play II" page player on the frames of the file; a list the
+// reader stopped in is played as far as it was read, as the window does.
+int PlayPages(CliContext& context, FramesRun& run) {
+  auto frames = std::make_shared<FrameList>();
+  if (Status status = FrameListRead(run.file, *frames); !status && frames->empty())
+    return Fail(context, status.error());
+  auto channel = std::make_shared<PagesPlayChannel>();
+  channel->timeFade.store(run.player.timeFade, std::memory_order_relaxed);
+  channel->colourMode.store(run.player.colourMode, std::memory_order_relaxed);
+  PlayJob playJob;
+  playJob.pages = std::make_shared<PagesPlayJob>(PagesPlayJob{frames, channel});
+  return CaptureAndPrint(context, run, kPlayTypeQuickPages, playJob, channel->segmentTick,
+                         run.live);
+}
+
 struct Player {
   const char* name;
   const char* extension;
@@ -135,7 +152,7 @@ struct Player {
 
 constexpr Player kPlayers[] = {
     {"picture", ".ddr", PlayPicture}, {"quick", ".ddr", PlayQuick}, {"ilda", ".ild", PlayIlda},
-    {"segment", ".sec", PlaySegment}, {"pages", ".ilf", nullptr},
+    {"segment", ".sec", PlaySegment}, {"pages", ".ilf", PlayPages},
 };
 
 // "NAME=V,..." into the slider values; false on a malformed list.

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "output/drawing_playback.hpp"
+#include "output/quick_pages_player.hpp"
 #include "output/quick_player.hpp"
 #include "segments/segment_player.hpp"
 
@@ -25,6 +26,7 @@ constexpr PlayTypeEntry kPlayLoops[] = {
     {kPlayTypeQuickPlaySegment, QuickPlaySegmentLoop},
     {kPlayTypeQuickDrawing, QuickDrawingLoop},
     {kPlayTypeQuickIlda, QuickIldaLoop},
+    {kPlayTypeQuickPages, QuickPagesLoop},
 };
 
 }  // namespace

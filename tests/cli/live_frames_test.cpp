@@ -68,5 +68,51 @@ TEST(CliFrames, QuickPlayerIldaMode) {
   EXPECT_EQ(run.out, "6464\n0f001c7f\n0f00267f\n0f00307f\n0f001c7f\n");
 }
 
+TEST(CliFrames, PagePlayerHoldsFramesForTimeFadePlusOneWrites) {
+  TempFolder folder;
+  const std::string file = (folder / "p.ilf").string();
+  testing::WriteText(file,
+                     "[DrawingList]\r\nDrawingName=0\r\n10,10,0,4,0,128|\r\n"
+                     "DrawingName=1\r\n\r\nDrawingName=2\r\n30,30,0,2,0,129|\r\n");
+  auto counts = [&](const std::string& fade, bool loop, int writes) {
+    std::vector<std::string> args = {"frames",
+                                     file,
+                                     "--player",
+                                     "pages",
+                                     "--tick-each-write",
+                                     "--time-fade",
+                                     fade,
+                                     "--count",
+                                     std::to_string(writes)};
+    if (loop)
+      args.push_back("--loop");
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<std::pair<std::string, int>> runs;
+    for (const std::string& line : Lines(run.out)) {
+      if (runs.empty() || runs.back().first != line)
+        runs.emplace_back(line, 0);
+      ++runs.back().second;
+    }
+    return runs;
+  };
+  using Runs = std::vector<std::pair<std::string, int>>;
+  EXPECT_EQ(counts("0", false, 100),
+            (Runs{{"6464", 1}, {"0500f5f5", 1}, {"", 1}, {"0901e1e1", 1}}));
+  EXPECT_EQ(counts("50", false, 500),
+            (Runs{{"6464", 1}, {"0500f5f5", 51}, {"", 11}, {"0901e1e1", 51}}));
+  EXPECT_EQ(counts("50", true, 1 + 113 + 51),
+            (Runs{{"6464", 1}, {"0500f5f5", 51}, {"", 11}, {"0901e1e1", 51}, {"0500f5f5", 51}}));
+  EXPECT_EQ(counts("0", true, 9), (Runs{{"6464", 1},
+                                        {"0500f5f5", 1},
+                                        {"", 1},
+                                        {"0901e1e1", 1},
+                                        {"0500f5f5", 1},
+                                        {"", 1},
+                                        {"0901e1e1", 1},
+                                        {"0500f5f5", 1},
+                                        {"", 1}}));
+}
+
 }  // namespace
 }  // namespace ravix
