@@ -166,17 +166,21 @@ struct FontFile {
 };
 
 std::optional<FontFile> FindFontFile(const std::string& family) {
-  if (!FcInit())
+  // A configuration of its own, destroyed after the match, so that nothing of
+  // fontconfig's outlives the lookup.
+  const std::unique_ptr<FcConfig, decltype(&FcConfigDestroy)> config(FcInitLoadConfigAndFonts(),
+                                                                     FcConfigDestroy);
+  if (!config)
     return std::nullopt;
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   // Weaker than the family: where the family is missing, a font for Chinese.
   FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("zh-cn"));
   FcPatternAddBool(pattern, FC_OUTLINE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcConfigSubstitute(config.get(), pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPattern* match = FcFontMatch(config.get(), pattern, &result);
   FcPatternDestroy(pattern);
   if (!match)
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include "output/drawing_playback.hpp"
 #include "output/quick_pages_player.hpp"
 #include "output/quick_player.hpp"
+#include "output/rolling_text_player.hpp"
 #include "segments/segment_player.hpp"
 
 namespace ravix {
@@ -26,6 +27,8 @@ constexpr PlayTypeEntry kPlayLoops[] = {
     {kPlayTypeQuickPlaySegment, QuickPlaySegmentLoop},
     {kPlayTypeQuickDrawing, QuickDrawingLoop},
     {kPlayTypeQuickIlda, QuickIldaLoop},
+    {kPlayTypeHorizontalText, HorizontalTextLoop},
+    {kPlayTypeVerticalText, VerticalTextLoop},
     {kPlayTypeQuickPages, QuickPagesLoop},
 };
 

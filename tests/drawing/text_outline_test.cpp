@@ -3,38 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <memory>
 
 #include "drawing/font_glyph_source.hpp"
 #include "drawing/gbk_text.hpp"
+#include "support/fake_glyph_source.hpp"
 #include "support/points.hpp"
 
 namespace ravix {
 namespace {
 
+using testing::FakeGlyphSource;
 using testing::P;
-
-// A font whose glyphs are given by the test; metrics in outline units.
-class FakeGlyphSource : public GlyphOutlineSource {
- public:
-  std::optional<GlyphMetrics> reference;
-  GlyphMetrics em{100, 80, 0};
-  std::map<CharacterCode, GlyphOutline> glyphs;
-
-  std::optional<GlyphMetrics> Metrics(CharacterCode code) override {
-    if (code == kReferenceCharacter)
-      return reference;
-    return std::nullopt;
-  }
-  std::optional<GlyphOutline> Outline(CharacterCode code) override {
-    const auto found = glyphs.find(code);
-    if (found == glyphs.end())
-      return std::nullopt;
-    return found->second;
-  }
-  GlyphMetrics EmBox() override { return em; }
-};
 
 // W = 64, H = 64, E = 128 and BY = 128 map (gx, gy) to
 // (gx + 0.5, (127.5 - gy) / 2), truncated.

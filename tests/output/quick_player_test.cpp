@@ -8,6 +8,7 @@
 #include "output/frame_encoder.hpp"
 #include "output/player_colour.hpp"
 #include "output/quick_effects.hpp"
+#include "output/quick_play_timers.hpp"
 #include "support/points.hpp"
 
 namespace ravix {
@@ -200,6 +201,55 @@ TEST(QuickEffects, SliderBands) {
   half.Apply(sliders, position);
   EXPECT_EQ(static_cast<int>(position.x), 64);
   EXPECT_EQ(static_cast<int>(position.y), 64);
+}
+
+TEST(QuickPlayTimers, PreviewHandOffPeriodsAndEndMessages) {
+  using std::chrono::milliseconds;
+  struct Case {
+    QuickPlayMode mode;
+    milliseconds period;
+    bool drawsWhenNotPlaying;
+    const char* end;
+  };
+  for (const Case& c : {Case{QuickPlayMode::kDrawing, milliseconds{5}, false, "drawing over"},
+                        Case{QuickPlayMode::kIlda, milliseconds{40}, false, "ILDA image over"},
+                        Case{QuickPlayMode::kSegment, milliseconds{1}, true, "section over....."},
+                        Case{QuickPlayMode::kText, milliseconds{5}, true, "Text over"}}) {
+    LiveState live;
+    live.control.playing = true;
+    int taken = 0;
+    const auto take = [&] {
+      EXPECT_TRUE(live.control.settingsChanged);  // copied before the flag is lowered
+      ++taken;
+    };
+    QuickPreviewFiring firing = FireQuickPreview(c.mode, live, milliseconds{80}, take);
+    EXPECT_FALSE(firing.draw);
+    EXPECT_EQ(firing.nextPeriod, c.period);
+    EXPECT_TRUE(firing.again);
+    live.control.settingsChanged = true;
+    firing = FireQuickPreview(c.mode, live, milliseconds{80}, take);
+    EXPECT_TRUE(firing.draw);
+    EXPECT_FALSE(live.control.settingsChanged);
+    live.control.playing = false;
+    live.control.settingsChanged = true;
+    firing = FireQuickPreview(c.mode, live, milliseconds{80}, take);
+    EXPECT_EQ(firing.draw, c.drawsWhenNotPlaying);
+    EXPECT_FALSE(firing.again);
+    EXPECT_STREQ(firing.endMessage, c.end);
+    EXPECT_EQ(taken, c.drawsWhenNotPlaying ? 2 : 1);
+  }
+
+  LiveState live;
+  live.settings.frameInterval = 40;
+  QuickPlayChannel channel;
+  EXPECT_EQ(FireQuickFrameTimer(QuickPlayMode::kIlda, live, channel), milliseconds{40});
+  EXPECT_TRUE(channel.frameTick);
+  EXPECT_EQ(FireQuickFrameTimer(QuickPlayMode::kDrawing, live, channel), milliseconds{10});
+
+  EXPECT_EQ(SlowDrawPreview(kDrawing, channel), kDrawing);
+  channel.Slider(QuickSlider::kSlowDraw) = 9;
+  channel.shownPoints = 4;
+  EXPECT_EQ(SlowDrawPreview(kDrawing, channel), (Drawing{kDrawing[0], {kDrawing[1][0]}}));
 }
 
 }  // namespace
