@@ -12,10 +12,14 @@
 #include "cli/commands.hpp"
 #include "cli/controller_options.hpp"
 #include "core/drawing_file.hpp"
+#include "core/ilda_file.hpp"
 #include "core/settings_file.hpp"
 #include "output/drawing_playback.hpp"
 #include "output/late_connection_probe.hpp"
 #include "output/play_host.hpp"
+#include "output/quick_pages_player.hpp"
+#include "output/quick_play_timers.hpp"
+#include "output/quick_player.hpp"
 #include "segments/effect_list.hpp"
 #include "segments/media_player.hpp"
 #include "segments/segment_file.hpp"
@@ -158,6 +162,125 @@ Status PlaySegment(const std::filesystem::path& file, const PlaySession& session
   return started;
 }
 
+// The "Quick play" window playing an ILDA file: the frame timer (first after
+// 100 ms, then every frame interval) and the preview timer.
+class IldaFilePlay : public HostPlay {
+ public:
+  explicit IldaFilePlay(const PlaySession& session)
+      : HostPlay(session), live_(session.live), status_(session.status) {
+    const auto now = Clock::now();
+    frame_.next = now + kQuickTimerStartPeriod;
+    preview_.next = now + kQuickTimerStartPeriod;
+  }
+
+  std::shared_ptr<QuickPlayChannel> channel() { return channel_; }
+  bool Running() override { return preview_.enabled; }
+  Clock::time_point FireTimers(Clock::time_point now) override {
+    std::chrono::milliseconds framePeriod{live_.settings.frameInterval.load()};
+    frame_.FireIfDue(now, [&] {
+      framePeriod = FireQuickFrameTimer(QuickPlayMode::kIlda, live_, *channel_);
+      return framePeriod;
+    });
+    preview_.FireIfDue(now, [&] {
+      const QuickPreviewFiring firing =
+          FireQuickPreview(QuickPlayMode::kIlda, live_, framePeriod, {});
+      if (!firing.again) {
+        preview_.enabled = false;
+        frame_.enabled = false;
+        status_.Write(firing.endMessage);
+      }
+      return firing.nextPeriod;
+    });
+    return std::min(frame_.enabled ? frame_.next : Clock::time_point::max(),
+                    preview_.enabled ? preview_.next : Clock::time_point::max());
+  }
+
+ private:
+  LiveState& live_;
+  StatusLines& status_;
+  std::shared_ptr<QuickPlayChannel> channel_ = std::make_shared<QuickPlayChannel>();
+  RealTimer frame_;
+  RealTimer preview_;
+};
+
+Status PlayIlda(const std::filesystem::path& file, const PlaySession& session,
+                std::unique_ptr<ActivePlay>& play) {
+  TILDAimage image;
+  if (const IldaReadResult read = IldaFileRead(file, image); !read.fileStatus)
+    return read.fileStatus;
+  auto ildaPlay = std::make_unique<IldaFilePlay>(session);
+  auto job = std::make_shared<QuickPlayJob>();
+  job->frames = MakeQuickIldaCopy(image);
+  job->channel = ildaPlay->channel();
+  QuickPlayButtons buttons;
+  buttons.loop = session.live.control.loopPlay;
+  Status started =
+      StartQuickPlay(ildaPlay->host(), session.live, std::move(job), kPlayTypeQuickIlda, buttons,
+                     [&status = session.status](const std::string& text) { status.Write(text); });
+  play = std::move(ildaPlay);
+  return started;
+}
+
+// The "Quick play II" window playing a frame list: the tick timer (first after
+// 100 ms, then every 5 ms) and the display timer (first after 50 ms, then every
+// 1 ms).
+class PagesFilePlay : public HostPlay {
+ public:
+  static constexpr auto kTickFirst = 100ms;
+  static constexpr auto kTickInterval = 5ms;
+  static constexpr auto kDisplayFirst = 50ms;
+  static constexpr auto kDisplayInterval = 1ms;
+
+  explicit PagesFilePlay(const PlaySession& session)
+      : HostPlay(session), live_(session.live), status_(session.status) {
+    const auto now = Clock::now();
+    tick_.next = now + kTickFirst;
+    display_.next = now + kDisplayFirst;
+  }
+
+  std::shared_ptr<PagesPlayChannel> channel() { return channel_; }
+  std::shared_ptr<const FrameList>& frames() { return frames_; }
+  bool Running() override { return display_.enabled; }
+  Clock::time_point FireTimers(Clock::time_point now) override {
+    tick_.FireIfDue(now, [&] {
+      channel_->segmentTick.store(true);
+      return kTickInterval;
+    });
+    display_.FireIfDue(now, [&] {
+      if (!FirePagesDisplay(live_, *channel_).again) {
+        display_.enabled = false;
+        tick_.enabled = false;
+        status_.Write(kPagesPlayOverText);
+      }
+      return kDisplayInterval;
+    });
+    return std::min(tick_.enabled ? tick_.next : Clock::time_point::max(),
+                    display_.enabled ? display_.next : Clock::time_point::max());
+  }
+
+ private:
+  LiveState& live_;
+  StatusLines& status_;
+  std::shared_ptr<PagesPlayChannel> channel_ = std::make_shared<PagesPlayChannel>();
+  std::shared_ptr<const FrameList> frames_;
+  RealTimer tick_;
+  RealTimer display_;
+};
+
+Status PlayPages(const std::filesystem::path& file, const PlaySession& session,
+                 std::unique_ptr<ActivePlay>& play) {
+  auto pagesPlay = std::make_unique<PagesFilePlay>(session);
+  PagesPlayButtons buttons;
+  buttons.loop = session.live.control.loopPlay;
+  Status started = StartPagesPlay(
+      pagesPlay->host(), session.live, file, pagesPlay->channel(), buttons, pagesPlay->frames(),
+      [&status = session.status](const std::string& text) { status.Write(text); });
+  if (!started && (!pagesPlay->frames() || pagesPlay->frames()->empty()))
+    return started;  // nothing could be read; a list read in part still plays
+  play = std::move(pagesPlay);
+  return {};
+}
+
 // The "Show Edit" window playing a show file: track devices from the stored
 // choices, music, the show clock, the display timer and the loop timer.
 class ShowFilePlay : public ActivePlay {
@@ -234,7 +357,7 @@ struct Material {
 };
 
 constexpr Material kMaterials[] = {
-    {".ddr", PlayDrawing}, {".ild", nullptr},  {".ilf", nullptr},
+    {".ddr", PlayDrawing}, {".ild", PlayIlda}, {".ilf", PlayPages},
     {".sec", PlaySegment}, {".seq", PlayShow},
 };
 

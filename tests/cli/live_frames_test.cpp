@@ -114,5 +114,25 @@ TEST(CliFrames, PagePlayerHoldsFramesForTimeFadePlusOneWrites) {
                                         {"", 1}}));
 }
 
+TEST(CliPlay, FrameListsAndIldaFilesPlayToTheirEnd) {
+  TempFolder folder;
+  const std::string list = (folder / "p.ilf").string();
+  testing::WriteText(list, "[DrawingList]\r\nDrawingName=0\r\n10,10,0,4,0,128|\r\n");
+  CliRun run = RunCli(
+      {"--workspace", folder.path().string(), "play", list, "--simulate", "1", "--seconds", "5"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "ILF   begin Play...\nILF   over.....\n");
+
+  TILDAimage image;
+  image.frames.resize(2);
+  const std::string ilda = (folder / "a.ild").string();
+  ASSERT_TRUE(IldaFileWrite(ilda, image).ok());
+  run = RunCli(
+      {"--workspace", folder.path().string(), "play", ilda, "--simulate", "1", "--seconds", "5"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "ILDAimage starting\nILDA image over\n");
+  EXPECT_EQ(RunCli({"play", (folder / "gone.ilf").string(), "--seconds", "0"}).exitCode, 1);
+}
+
 }  // namespace
 }  // namespace ravix
