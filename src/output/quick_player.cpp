@@ -109,15 +109,19 @@ void QuickIldaLoop(const PlayContext& context) {
   }
 }
 
+void ApplyQuickPlayButtons(LiveState& live, const QuickPlayButtons& buttons) {
+  live.control.loopPlay.store(buttons.loop, kRelaxed);
+  live.control.paused.store(buttons.pause, kRelaxed);
+  live.settings.invertX.store(buttons.invertX, kRelaxed);
+  live.settings.invertY.store(buttons.invertY, kRelaxed);
+}
+
 Status StartQuickPlay(PlayHost& host, LiveState& live, std::shared_ptr<QuickPlayJob> job,
                       std::uint8_t playType, const QuickPlayButtons& buttons,
                       const std::function<void(const std::string&)>& showStatus) {
   if (!host.StopAndWait())
     return Status::Failure("the running play did not stop");
-  live.control.loopPlay.store(buttons.loop, kRelaxed);
-  live.control.paused.store(buttons.pause, kRelaxed);
-  live.settings.invertX.store(buttons.invertX, kRelaxed);
-  live.settings.invertY.store(buttons.invertY, kRelaxed);
+  ApplyQuickPlayButtons(live, buttons);
   if (showStatus)
     showStatus(playType == kPlayTypeQuickIlda ? kQuickIldaStartText : kQuickDrawingStartText);
   job->channel->frameTick.store(false, kRelaxed);

@@ -53,6 +53,9 @@ struct QuickPlayButtons {
   bool invertY = false;
 };
 
+// Copies the toggles into loopPlay, paused, invertX and invertY.
+void ApplyQuickPlayButtons(LiveState& live, const QuickPlayButtons& buttons);
+
 // The "Quick play" Play command in drawing or ILDA mode: stops what plays and
 // waits, takes the toolbar toggles, shows the mode's start text, lowers the
 // frame tick and starts the loop on its copy.

@@ -10,6 +10,7 @@
 #include "output/quick_pages_player.hpp"
 #include "output/quick_play_timers.hpp"
 #include "output/quick_player.hpp"
+#include "output/quick_segment_play.hpp"
 #include "output/rolling_text_player.hpp"
 #include "output/simulated_driver.hpp"
 #include "support/fake_glyph_source.hpp"
@@ -91,6 +92,39 @@ TEST(LivePlayers, QuickPlaySlidersMovedWhilePlayingReachTheOutput) {
   const QuickPreviewFiring end = FireQuickPreview(QuickPlayMode::kDrawing, rig.live, 100ms, {});
   EXPECT_FALSE(end.again);
   EXPECT_STREQ(end.endMessage, kQuickDrawingOverText);
+}
+
+TEST(LivePlayers, QuickPlaySegmentModeRunsTheSegmentPlayerOnTheWindowsValues) {
+  Rig rig;
+  PlayHost host(rig.live, rig.bus);
+  QuickPlayChannel quick;
+  quick.colourMode = 2;  // red for every lit point
+  quick.point = true;
+  auto segment = std::make_shared<SegmentPlayChannel>();
+  TSectionRecord row;
+  row.drawingKey = "0";
+  row.time = 1000;
+  row.effectName = "null";
+  row.colour = kColourModeAuto;
+  row.objects = {{P(10, 10, 0, 4)}};
+  QuickPlayButtons buttons;
+  buttons.loop = true;
+  ASSERT_TRUE(StartQuickSegmentPlay(host, rig.live, {row}, quick, segment, buttons));
+  EXPECT_EQ(segment->selectedColour, 2);
+  EXPECT_TRUE(segment->pointOverride);
+  {
+    TickThread timer(segment->tick);
+    // The preview timer hands each frame back to the player.
+    std::jthread preview([&](std::stop_token stop) {
+      while (!stop.stop_requested()) {
+        FireQuickPreview(QuickPlayMode::kSegment, rig.live, 10ms, {});
+        std::this_thread::sleep_for(1ms);
+      }
+    });
+    ASSERT_TRUE(rig.WaitForFrames(5));
+  }
+  ASSERT_TRUE(host.StopAndWait());
+  EXPECT_FALSE(rig.live.control.playing);
 }
 
 TEST(LivePlayers, QuickIldaPlayRunsThroughOnTheFrameTimer) {
