@@ -33,10 +33,10 @@ void CountTick(const LiveState& live, PagesPlayChannel& channel, TickCount& coun
   }
 }
 
+// Modes 258 and 259 take the offset as it is now, 260 counts on from `rnd3`.
 void BuildPagesBlock(const Drawing& frame, const PointEncoder& encoder, std::int32_t mode,
-                     std::int32_t offset, std::vector<std::uint8_t>& block) {
+                     std::int32_t offset, std::int32_t rnd3, std::vector<std::uint8_t>& block) {
   block.clear();
-  std::int32_t rnd3 = offset;
   for (const DrawingObject& object : frame) {
     for (const LaserPoint& p : object) {
       const std::uint8_t colour = PlayerColourIndex(mode, p.colour, offset, rnd3++);
@@ -74,7 +74,7 @@ void QuickPagesLoop(const PlayContext& context) {
       while (!stop.load(kRelaxed)) {
         snapshot.Refresh(live);
         controlMessages.SendIfChanged();
-        const std::int32_t offset = channel.colourOffset.load(kRelaxed);
+        const std::int32_t rnd3 = channel.colourOffset.load(kRelaxed);
         if (frame.empty()) {
           CountTick(live, channel, count);
           if (count.held > kEmptyFrameTicks)
@@ -87,7 +87,8 @@ void QuickPagesLoop(const PlayContext& context) {
         channel.segmentTick.store(false, kRelaxed);
         live.control.settingsChanged.store(true, kRelaxed);
         const PointEncoder encoder(live.settings.Values(), BasePosition::kMirrored);
-        BuildPagesBlock(frame, encoder, channel.colourMode.load(kRelaxed), offset, block);
+        BuildPagesBlock(frame, encoder, channel.colourMode.load(kRelaxed),
+                        channel.colourOffset.load(kRelaxed), rnd3, block);
         SendFrame(context.bus, live, block);
       }
       // The tick that ended the frame is not counted again by the next one.
