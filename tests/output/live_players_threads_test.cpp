@@ -8,6 +8,7 @@
 #include "output/frame_capture.hpp"
 #include "output/play_host.hpp"
 #include "output/quick_pages_player.hpp"
+#include "output/quick_play_model.hpp"
 #include "output/quick_play_timers.hpp"
 #include "output/quick_player.hpp"
 #include "output/quick_segment_play.hpp"
@@ -125,6 +126,25 @@ TEST(LivePlayers, QuickPlaySegmentModeRunsTheSegmentPlayerOnTheWindowsValues) {
   }
   ASSERT_TRUE(host.StopAndWait());
   EXPECT_FALSE(rig.live.control.playing);
+}
+
+TEST(LivePlayers, QuickPlayModelPlaysTheCurrentFileOfItsMode) {
+  Rig rig;
+  PlayHost host(rig.live, rig.bus);
+  testing::TempFolder root;
+  std::filesystem::create_directories(root.path() / kDrawingFolder);
+  testing::WriteBytes(root.path() / kDrawingFolder / "a.ddr", Bytes{7, 9, 0, 4, 0});
+  QuickPlayModel model{Workspace(root.path())};
+  model.mode = QuickPlayMode::kIlda;
+  ASSERT_TRUE(model.Play(host, rig.live, {}, {}).ok());  // no ILDA file: nothing starts
+  EXPECT_FALSE(host.Running());
+  model.ClickThumbnail(0);
+  ASSERT_TRUE(model.Play(host, rig.live, {}, {}).ok());
+  ASSERT_TRUE(rig.WaitForFrames(2));
+  EXPECT_EQ(rig.Last(), "05000709");
+  ASSERT_TRUE(model.playing());
+  EXPECT_EQ(model.playing()->drawing.size(), 1u);
+  ASSERT_TRUE(host.StopAndWait());
 }
 
 TEST(LivePlayers, QuickIldaPlayRunsThroughOnTheFrameTimer) {
