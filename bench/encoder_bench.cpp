@@ -2,29 +2,13 @@
 
 #include <vector>
 
+#include "generated_frame.hpp"
 #include "output/frame_encoder.hpp"
 
 namespace {
 
-constexpr std::size_t kObjects = 20;
-constexpr std::size_t kPointsPerObject = 5'000;  // 100,000 points a frame
-
 const ravix::Drawing& GeneratedFrame() {
-  static const ravix::Drawing frame = [] {
-    ravix::Drawing drawing(kObjects);
-    for (std::size_t o = 0; o < kObjects; ++o) {
-      for (std::size_t i = 0; i < kPointsPerObject; ++i) {
-        ravix::LaserPoint p;
-        p.x = static_cast<int>((i * 7 + o) % 256);
-        p.y = static_cast<int>((i * 13) % 256);
-        p.z = static_cast<int>(i % 4);
-        p.colour = static_cast<std::uint8_t>(i % 256);
-        p.blanked = static_cast<std::uint8_t>(i % 9 == 0);
-        drawing[o].push_back(p);
-      }
-    }
-    return drawing;
-  }();
+  static const ravix::Drawing frame = ravix::bench::MakeGeneratedFrame();
   return frame;
 }
 
@@ -36,7 +20,7 @@ void EncodeFrameAt(benchmark::State& state, const ravix::PlaySettingsValues& set
     benchmark::DoNotOptimize(block.data());
     benchmark::ClobberMemory();
   }
-  const double points = static_cast<double>(state.iterations()) * kObjects * kPointsPerObject;
+  const double points = static_cast<double>(state.iterations()) * ravix::bench::kFramePoints;
   state.SetItemsProcessed(static_cast<std::int64_t>(points));
   state.counters["points/s"] = benchmark::Counter(points, benchmark::Counter::kIsRate);
 }

@@ -2,33 +2,15 @@
 
 #include <vector>
 
+#include "generated_frame.hpp"
 #include "output/quick_frame_builder.hpp"
 
 namespace {
 
-constexpr std::size_t kObjects = 20;
-constexpr std::size_t kPointsPerObject = 5'000;  // 100,000 points a frame
-
-ravix::Drawing MakeFrame() {
-  ravix::Drawing drawing(kObjects);
-  for (std::size_t o = 0; o < kObjects; ++o) {
-    for (std::size_t i = 0; i < kPointsPerObject; ++i) {
-      ravix::LaserPoint p;
-      p.x = static_cast<int>((i * 7 + o) % 256);
-      p.y = static_cast<int>((i * 13) % 256);
-      p.z = static_cast<int>(i % 4);
-      p.colour = static_cast<std::uint8_t>(i % 256);
-      p.blanked = static_cast<std::uint8_t>(i % 9 == 0);
-      drawing[o].push_back(p);
-    }
-  }
-  return drawing;
-}
-
 // One quick-play pass per iteration with the given sliders.
 void BuildPasses(benchmark::State& state, const ravix::QuickSliderValues& sliders,
                  std::int32_t colourMode) {
-  const ravix::Drawing frame = MakeFrame();
+  const ravix::Drawing frame = ravix::bench::MakeGeneratedFrame();
   ravix::LiveState live;
   ravix::QuickPlayChannel channel;
   for (std::size_t i = 0; i < sliders.size(); ++i)
@@ -42,7 +24,7 @@ void BuildPasses(benchmark::State& state, const ravix::QuickSliderValues& slider
     benchmark::DoNotOptimize(block.data());
     benchmark::ClobberMemory();
   }
-  const double points = static_cast<double>(state.iterations()) * kObjects * kPointsPerObject;
+  const double points = static_cast<double>(state.iterations()) * ravix::bench::kFramePoints;
   state.SetItemsProcessed(static_cast<std::int64_t>(points));
   state.counters["points/s"] = benchmark::Counter(points, benchmark::Counter::kIsRate);
 }
