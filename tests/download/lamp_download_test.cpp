@@ -9,32 +9,18 @@
 
 #include "download/fake_serial_port.hpp"
 #include "download/lamp_download_runner.hpp"
+#include "download/lamp_test_report.hpp"
 #include "download/serial_port_list.hpp"
 #include "support/temp_folder.hpp"
 
 namespace ravix {
 namespace {
 
+using testing::Box;
+using testing::Command;
+using testing::RecordedReport;
 using Lines = std::vector<std::string>;
 using Bytes8 = std::vector<std::uint8_t>;
-
-// Message list entries as they are, message boxes prefixed "[box] ".
-class RecordedReport final : public LampDownloadReport {
- public:
-  void AddMessage(std::string_view text) override { lines.emplace_back(text); }
-  void ShowMessageBox(std::string_view text) override {
-    lines.push_back("[box] " + std::string(text));
-  }
-  Lines lines;
-};
-
-std::string Box(const char* text) {
-  return std::string("[box] ") + text;
-}
-
-Bytes8 Command(std::uint8_t code) {
-  return {code, 0, 0, 0, 0, 0, 0, 0};
-}
 
 // Answers the awaited replies in turn as they arrive on the port; nullopt lets
 // the wait run into its timeout, which must not come before the fifth tick.

@@ -15,6 +15,7 @@
 
 #include "download/lamp_download.hpp"
 #include "download/lamp_download_runner.hpp"
+#include "download/lamp_test_report.hpp"
 #include "download/termios_serial_port.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_folder.hpp"
@@ -22,6 +23,9 @@
 namespace ravix {
 namespace {
 
+using testing::Box;
+using testing::Command;
+using testing::RecordedReport;
 using Lines = std::vector<std::string>;
 using Reply = std::optional<Bytes>;
 
@@ -94,22 +98,6 @@ class SimulatedLamp {
   bool hungUp_ = false;
   std::jthread thread_;
 };
-
-class RecordedReport final : public LampDownloadReport {
- public:
-  void AddMessage(std::string_view text) override { lines.emplace_back(text); }
-  void ShowMessageBox(std::string_view text) override {
-    lines.push_back("[box] " + std::string(text));
-  }
-  Lines lines;
-};
-
-std::string Box(const char* text) {
-  return std::string("[box] ") + text;
-}
-Bytes Command(std::uint8_t code) {
-  return {code, 0, 0, 0, 0, 0, 0, 0};
-}
 
 const Lines kConfirmedLines = {kLampSendStart, kLampStartConfirmed, kLampSendErase,
                                kLampEraseConfirmed};
