@@ -17,6 +17,8 @@ int RunDemoWorkspace(CliContext& context, Arguments& args) {
   const DemoWorkspaceResult result = CreateDemoWorkspace(positionals->front());
   if (!result.status.ok())
     return Fail(context, result.status.error());
+  // Skipped material (the text drawings without a font) is not an error and
+  // the command prints nothing on success.
   return kExitOk;
 }
 

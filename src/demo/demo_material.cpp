@@ -1,9 +1,13 @@
 #include "demo/demo_material.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "core/palette.hpp"
 #include "drawing/shape_generators.hpp"
+#include "drawing/text_outline.hpp"
 #include "output/drawing_playback.hpp"
 #include "output/transform_primitives.hpp"
 
@@ -13,6 +17,10 @@ namespace {
 constexpr std::int32_t kCanvasCentre = 255;
 constexpr std::int32_t kSpacing = 14;
 constexpr std::int32_t kVertex = 2;
+// Five letters of "Large size" glyphs across the canvas.
+constexpr std::int32_t kWordWidthFactor = 7;
+constexpr std::int32_t kWordHeightFactor = 3;
+constexpr std::int32_t kWordWidthInterval = 5;
 
 // The object as the editor stores it: the colour on every point and the beam
 // dark on its way to the first point.
@@ -74,6 +82,43 @@ Drawing Flower() {
   return petals;
 }
 
+// `drawing` moved so that the middle of its extent is the canvas centre.
+Drawing Centred(Drawing drawing) {
+  std::int32_t left = std::numeric_limits<std::int32_t>::max();
+  std::int32_t top = left;
+  std::int32_t right = std::numeric_limits<std::int32_t>::min();
+  std::int32_t bottom = right;
+  for (const DrawingObject& object : drawing) {
+    for (const LaserPoint& p : object) {
+      left = std::min(left, p.x);
+      right = std::max(right, p.x);
+      top = std::min(top, p.y);
+      bottom = std::max(bottom, p.y);
+    }
+  }
+  const std::int32_t dx = kCanvasCentre - (left + right) / 2;
+  const std::int32_t dy = kCanvasCentre - (top + bottom) / 2;
+  for (DrawingObject& object : drawing) {
+    for (LaserPoint& p : object) {
+      p.x += dx;
+      p.y += dy;
+    }
+  }
+  return drawing;
+}
+
+DemoDrawing Word(const char* name, const char* word, std::uint8_t colour,
+                 GlyphOutlineSource& font) {
+  TextOutlineOptions options;
+  options.largeSize = true;
+  options.widthFactor = kWordWidthFactor;
+  options.heightFactor = kWordHeightFactor;
+  options.widthInterval = kWordWidthInterval;
+  options.colour = colour;
+  const std::string lines[] = {word};
+  return {name, Centred(TextObjectsForCanvas(GenerateTextObjects(lines, options, font)))};
+}
+
 // A drawing-space copy of a canvas drawing.
 Drawing InDrawingSpace(const Drawing& canvas) {
   return MakeDrawingPlayCopy(canvas);
@@ -88,6 +133,14 @@ std::vector<DemoDrawing> DemoDrawings() {
       {"Square", {Polygon(220, 4, kColourYellow)}},
       {"Star", {Star(220, kColourRed)}},
       {"Triangle", {Polygon(210, 3, kColourCyan), Circle(60, kColourBlue)}},
+  };
+}
+
+std::vector<DemoDrawing> DemoTextDrawings(GlyphOutlineSource& font) {
+  return {
+      Word("Ravix", "RAVIX", kColourCyan, font),
+      Word("Laser", "LASER", kColourRed, font),
+      Word("Hello", "HELLO", kColourYellow, font),
   };
 }
 

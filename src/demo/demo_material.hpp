@@ -5,6 +5,7 @@
 
 #include "core/laser_point.hpp"
 #include "drawing/frame_list_file.hpp"
+#include "drawing/glyph_outline_source.hpp"
 #include "segments/effect_list.hpp"
 
 namespace ravix {
@@ -19,6 +20,10 @@ struct DemoDrawing {
 // traced by the shape generators, vertices marked, the first point of every
 // object blanked.
 std::vector<DemoDrawing> DemoDrawings();
+
+// The demo words "RAVIX", "LASER" and "HELLO", each traced from the glyphs of
+// `font` as the text window's OK adds it, centred on the canvas.
+std::vector<DemoDrawing> DemoTextDrawings(GlyphOutlineSource& font);
 
 // 36 frames of the star turning once, in drawing space.
 FrameList DemoTurningStar();

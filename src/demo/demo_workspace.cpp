@@ -1,12 +1,15 @@
 #include "demo/demo_workspace.hpp"
 
 #include <functional>
+#include <memory>
 
 #include "core/drawing_file.hpp"
 #include "core/ilda_file.hpp"
 #include "core/settings_file.hpp"
 #include "core/workspace.hpp"
 #include "demo/demo_material.hpp"
+#include "drawing/font_glyph_source.hpp"
+#include "drawing/picture_document.hpp"
 #include "drawing/point_line.hpp"
 #include "output/drawing_playback.hpp"
 #include "segments/effect_file.hpp"
@@ -17,11 +20,11 @@
 namespace ravix {
 namespace {
 
-constexpr int kEditorScale = 2;
 constexpr const char* kDemoPage = "Demo";
 constexpr const char* kSegmentName = "demo.sec";
 constexpr const char* kTurningStarName = "turningstar.ilf";
 constexpr const char* kPulseName = "pulse.ilf";
+constexpr const char* kWordsName = "words.ilf";
 
 // Writes `path` with `write` unless it exists; stops at the first failure.
 class DemoWriter {
@@ -95,9 +98,10 @@ ShowTrackTables DemoShowTracks() {
   return tracks;
 }
 
-}  // namespace
-
-DemoWorkspaceResult CreateDemoWorkspace(const std::filesystem::path& root) {
+// The workspace, its text drawings traced from `textFont`; without one they are
+// skipped for `noFont`.
+DemoWorkspaceResult CreateWithFont(const std::filesystem::path& root, GlyphOutlineSource* textFont,
+                                   const std::string& noFont) {
   DemoWorkspaceResult result;
   const Workspace workspace(root);
   result.status = MakeFolder(root);
@@ -113,11 +117,20 @@ DemoWorkspaceResult CreateDemoWorkspace(const std::filesystem::path& root) {
   writer.Write(workspace.SettingsPath(),
                [&] { return SettingsFile().SaveSettings(workspace.SettingsPath()); });
 
+  const auto writeDrawings = [&](const std::vector<DemoDrawing>& drawings) {
+    for (const DemoDrawing& d : drawings) {
+      const auto path = workspace.File(kDrawingFolder, d.name + ".ddr");
+      writer.Write(path, [&] { return DrawingFileWrite(path, d.canvas, kEditorFileScale); });
+    }
+  };
   const std::vector<DemoDrawing> drawings = DemoDrawings();
-  for (const DemoDrawing& d : drawings) {
-    const auto path = workspace.File(kDrawingFolder, d.name + ".ddr");
-    writer.Write(path, [&] { return DrawingFileWrite(path, d.canvas, kEditorScale); });
-  }
+  writeDrawings(drawings);
+  std::vector<DemoDrawing> words;
+  if (textFont)
+    words = DemoTextDrawings(*textFont);
+  else
+    result.skipped.push_back("text drawings: " + noFont);
+  writeDrawings(words);
   const FrameList shapes = DrawingsAsFrames(drawings);
   const FrameList star = DemoTurningStar();
   const FrameList pulse = DemoPulse();
@@ -129,6 +142,8 @@ DemoWorkspaceResult CreateDemoWorkspace(const std::filesystem::path& root) {
   writeFrames(page / kTurningStarName, star);
   writeFrames(page / kPulseName, pulse);
   writeFrames(page / "shapes.ilf", shapes);
+  if (!words.empty())
+    writeFrames(page / kWordsName, DrawingsAsFrames(words));
 
   const auto ilda = workspace.File(kIldaFolder, "shapes.ild");
   writer.Write(ilda, [&] { return IldaFileWrite(ilda, FramesAsIlda(shapes)); });
@@ -147,6 +162,19 @@ DemoWorkspaceResult CreateDemoWorkspace(const std::filesystem::path& root) {
   const auto show = workspace.File(kSequenceFolder, "demo.seq");
   writer.Write(show, [&] { return ShowFileWrite(show, "", DemoShowTracks()); });
   return result;
+}
+
+}  // namespace
+
+DemoWorkspaceResult CreateDemoWorkspace(const std::filesystem::path& root,
+                                        GlyphOutlineSource* textFont) {
+  return CreateWithFont(root, textFont, "no font");
+}
+
+DemoWorkspaceResult CreateDemoWorkspace(const std::filesystem::path& root) {
+  Status status;
+  const std::unique_ptr<FontGlyphSource> font = FontGlyphSource::Open(kDefaultTextFont, status);
+  return CreateWithFont(root, font.get(), status.error());
 }
 
 }  // namespace ravix

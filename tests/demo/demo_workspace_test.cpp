@@ -6,6 +6,7 @@
 #include "core/ilda_file.hpp"
 #include "core/settings_file.hpp"
 #include "core/workspace.hpp"
+#include "drawing/font_glyph_source.hpp"
 #include "drawing/frame_list_file.hpp"
 #include "segments/effect_list.hpp"
 #include "segments/segment_file.hpp"
@@ -62,6 +63,40 @@ TEST(DemoWorkspace, EveryReaderTakesTheMaterial) {
   EXPECT_EQ(show.tracks[1][0].frames.size(), 24u);
 
   EXPECT_TRUE(std::filesystem::exists(w.Folder(kQuickFrameFolder) / "Demo" / "pulse.ilf"));
+}
+
+TEST(DemoWorkspace, TextDrawingsAreTracedFromTheDefaultFont) {
+  Status font;
+  if (!FontGlyphSource::Open(kDefaultTextFont, font))
+    GTEST_SKIP() << font.error();
+  TempFolder folder;
+  const DemoWorkspaceResult result = CreateDemoWorkspace(folder.path());
+  ASSERT_TRUE(result.status.ok()) << result.status.error();
+  EXPECT_TRUE(result.skipped.empty());
+  const Workspace w(folder.path());
+  for (const std::string name : {"Ravix", "Laser", "Hello"}) {
+    Drawing word;
+    ASSERT_TRUE(DrawingFileRead(w.File(kDrawingFolder, name + ".ddr"), word, 2).ok()) << name;
+    ASSERT_EQ(word.size(), 5u) << name;  // every letter inside the canvas
+    for (const DrawingObject& letter : word) {
+      ASSERT_FALSE(letter.empty()) << name;
+      EXPECT_EQ(letter.front().blanked, 1) << name;
+    }
+  }
+  FrameList words;
+  ASSERT_TRUE(FrameListRead(w.Folder(kQuickFrameFolder) / "Demo" / "words.ilf", words).ok());
+  EXPECT_EQ(words.size(), 3u);
+}
+
+TEST(DemoWorkspace, WithoutAFontTheTextDrawingsAreSkipped) {
+  TempFolder folder;
+  const DemoWorkspaceResult result = CreateDemoWorkspace(folder.path(), nullptr);
+  ASSERT_TRUE(result.status.ok()) << result.status.error();
+  EXPECT_EQ(result.skipped, std::vector<std::string>{"text drawings: no font"});
+  const Workspace w(folder.path());
+  EXPECT_FALSE(std::filesystem::exists(w.File(kDrawingFolder, "Ravix.ddr")));
+  EXPECT_FALSE(std::filesystem::exists(w.Folder(kQuickFrameFolder) / "Demo" / "words.ilf"));
+  EXPECT_TRUE(std::filesystem::exists(w.File(kSequenceFolder, "demo.seq")));
 }
 
 TEST(DemoWorkspace, ExistingFilesAreLeftAlone) {
