@@ -62,6 +62,15 @@ int PlayPicture(CliContext& context, FramesRun& run) {
   return kExitOk;
 }
 
+// Prints what the loop of `playType` sends on `job`.
+int CaptureAndPrint(CliContext& context, const FramesRun& run, std::uint8_t playType,
+                    const PlayJob& job, std::atomic<bool>& tick, LiveState& live) {
+  const FrameCaptureOptions options{run.count, run.player.tickEachWrite ? &tick : nullptr};
+  for (const std::string& line : CapturePlayLoop(playType, job, live, options))
+    context.out << line << '\n';
+  return kExitOk;
+}
+
 // The "Quick play" window's segment mode: rows and effects from the file, the
 // window's colour and "Point" box, its frame tick as the row clock.
 int PlaySegment(CliContext& context, FramesRun& run) {
@@ -76,21 +85,8 @@ int PlaySegment(CliContext& context, FramesRun& run) {
   channel.effects.Set(effects);
   channel.selectedColour = run.player.colourMode;
   channel.pointOverride = run.player.point;
-  const FrameCaptureOptions options{run.count, run.player.tickEachWrite ? &channel.tick : nullptr};
-  for (const std::string& line : CapturePlayLoop(
-           kPlayTypeQuickPlaySegment, PlayJob{{}, {}, std::move(job)}, run.live, options)) {
-    context.out << line << '\n';
-  }
-  return kExitOk;
-}
-
-// Prints what the loop of `playType` sends on `job`.
-int CaptureAndPrint(CliContext& context, const FramesRun& run, std::uint8_t playType,
-                    const PlayJob& job, std::atomic<bool>& tick, LiveState& live) {
-  const FrameCaptureOptions options{run.count, run.player.tickEachWrite ? &tick : nullptr};
-  for (const std::string& line : CapturePlayLoop(playType, job, live, options))
-    context.out << line << '\n';
-  return kExitOk;
+  return CaptureAndPrint(context, run, kPlayTypeQuickPlaySegment, PlayJob{{}, {}, std::move(job)},
+                         channel.tick, run.live);
 }
 
 // The "Quick play" window's channel as the options set it.
@@ -103,17 +99,23 @@ std::shared_ptr<QuickPlayChannel> QuickChannel(FramesRun& run) {
   return channel;
 }
 
+// Prints what the "Quick play" loop of `playType` sends on `job`.
+int PlayQuickJob(CliContext& context, FramesRun& run, std::uint8_t playType,
+                 std::shared_ptr<QuickPlayJob> job) {
+  job->channel = QuickChannel(run);
+  std::atomic<bool>& tick = job->channel->frameTick;
+  PlayJob playJob;
+  playJob.quick = std::move(job);
+  return CaptureAndPrint(context, run, playType, playJob, tick, run.live);
+}
+
 int PlayQuick(CliContext& context, FramesRun& run) {
   Drawing drawing;
   if (Status status = DrawingFileRead(run.file, drawing, 1); !status)
     return Fail(context, status.error());
   auto job = std::make_shared<QuickPlayJob>();
   job->drawing = MakeQuickDrawingCopy(drawing);
-  job->channel = QuickChannel(run);
-  PlayJob playJob;
-  playJob.quick = job;
-  return CaptureAndPrint(context, run, kPlayTypeQuickDrawing, playJob, job->channel->frameTick,
-                         run.live);
+  return PlayQuickJob(context, run, kPlayTypeQuickDrawing, std::move(job));
 }
 
 int PlayIlda(CliContext& context, FramesRun& run) {
@@ -122,11 +124,7 @@ int PlayIlda(CliContext& context, FramesRun& run) {
     return Fail(context, read.fileStatus.error());
   auto job = std::make_shared<QuickPlayJob>();
   job->frames = MakeQuickIldaCopy(image);
-  job->channel = QuickChannel(run);
-  PlayJob playJob;
-  playJob.quick = job;
-  return CaptureAndPrint(context, run, kPlayTypeQuickIlda, playJob, job->channel->frameTick,
-                         run.live);
+  return PlayQuickJob(context, run, kPlayTypeQuickIlda, std::move(job));
 }
 
 // The "Quick play II" page player on the frames of the file; a list the
