@@ -43,6 +43,7 @@ DesktopProgram::~DesktopProgram() {
   laserViewWindows_.clear();
   playPreview_.reset();
   about_.reset();
+  quickPlay_.reset();
   deviceSelect_.reset();
   playSettings_.reset();
   main_.reset();
@@ -51,10 +52,11 @@ DesktopProgram::~DesktopProgram() {
 }
 
 void DesktopProgram::CreateWindows() {
-  static constexpr std::array<CreateStep, 6> kCreationOrder = {
+  static constexpr std::array<CreateStep, 7> kCreationOrder = {
       &DesktopProgram::CreateMainWindow,         &DesktopProgram::CreatePlaySettingsWindow,
-      &DesktopProgram::CreateDeviceSelectWindow, &DesktopProgram::CreateAboutBox,
-      &DesktopProgram::CreatePlayPreviewWindow,  &DesktopProgram::CreateLaserViewWindows,
+      &DesktopProgram::CreateDeviceSelectWindow, &DesktopProgram::CreateQuickPlayWindow,
+      &DesktopProgram::CreateAboutBox,           &DesktopProgram::CreatePlayPreviewWindow,
+      &DesktopProgram::CreateLaserViewWindows,
   };
   for (CreateStep step : kCreationOrder)
     (this->*step)();
@@ -90,6 +92,19 @@ void DesktopProgram::CreateDeviceSelectWindow() {
                    &MainWindow::Refresh);
 }
 
+void DesktopProgram::CreateQuickPlayWindow() {
+  quickPlay_ = std::make_unique<QuickPlayWindow>(*session_);
+  Register("quick_play_window", quickPlay_.get());
+  main_->SetOpener(MainButton::kQuickPlay, [this] { OpenWindow(*quickPlay_); });
+  QObject::connect(quickPlay_.get(), &QuickPlayWindow::playSettingsRequested, playSettings_.get(),
+                   &PlaySettingsWindow::OpenFor);
+  QObject::connect(quickPlay_.get(), &QuickPlayWindow::frameShown, playSettings_.get(),
+                   [this](const QString& file, int pointCount, const QImage& picture) {
+                     playSettings_->ShowPlayFile(file, pointCount);
+                     playSettings_->ShowPreview(picture);
+                   });
+}
+
 void DesktopProgram::CreateAboutBox() {
   about_ = std::make_unique<AboutBox>();
   Register("about_box", about_.get());
@@ -98,6 +113,8 @@ void DesktopProgram::CreateAboutBox() {
 void DesktopProgram::CreatePlayPreviewWindow() {
   playPreview_ = std::make_unique<PlayPreviewWindow>(*session_);
   Register("play_preview_window", playPreview_.get());
+  QObject::connect(quickPlay_.get(), &QuickPlayWindow::frameShown, playPreview_.get(),
+                   &PlayPreviewWindow::ShowPlayFile);
 }
 
 void DesktopProgram::CreateLaserViewWindows() {

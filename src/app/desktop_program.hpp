@@ -15,6 +15,7 @@
 #include "output/ui/main_window.hpp"
 #include "output/ui/play_preview_window.hpp"
 #include "output/ui/play_settings_window.hpp"
+#include "output/ui/quick_play_window.hpp"
 
 namespace ravix {
 
@@ -36,6 +37,8 @@ class DesktopProgram {
 
   DesktopSession& session() { return *session_; }
   MainWindow& mainWindow() { return *main_; }
+  PlaySettingsWindow& playSettingsWindow() { return *playSettings_; }
+  QuickPlayWindow& quickPlayWindow() { return *quickPlay_; }
   // Every window with a file-friendly name, in creation order.
   const std::vector<std::pair<std::string, QWidget*>>& Windows() const { return windows_; }
 
@@ -43,6 +46,7 @@ class DesktopProgram {
   void CreateMainWindow();
   void CreatePlaySettingsWindow();
   void CreateDeviceSelectWindow();
+  void CreateQuickPlayWindow();
   void CreateAboutBox();
   void CreatePlayPreviewWindow();
   void CreateLaserViewWindows();
@@ -54,6 +58,7 @@ class DesktopProgram {
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<PlaySettingsWindow> playSettings_;
   std::unique_ptr<DeviceSelectWindow> deviceSelect_;
+  std::unique_ptr<QuickPlayWindow> quickPlay_;
   std::unique_ptr<AboutBox> about_;
   std::unique_ptr<PlayPreviewWindow> playPreview_;
   std::vector<std::unique_ptr<LaserViewWindow>> laserViewWindows_;

@@ -1,41 +1,23 @@
 #include "app/screenshots.hpp"
 
+#include <QAction>
 #include <QPixmap>
 #include <QTimer>
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
-#include "core/drawing_file.hpp"
-#include "output/drawing_playback.hpp"
+#include "output/ui/play_toolbar.hpp"
 
 namespace ravix {
 namespace {
 
 constexpr int kPlayDelayMs = 300;
 constexpr int kGrabDelayMs = 1500;
-constexpr int kEditorScale = 2;
 
-// The first drawing file of the workspace's "Drawing" folder, by name.
-std::filesystem::path FirstDrawing(const Workspace& workspace) {
-  std::vector<std::filesystem::path> drawings;
-  std::error_code error;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(workspace.Folder(kDrawingFolder), error)) {
-    if (entry.path().extension() == ".ddr")
-      drawings.push_back(entry.path());
-  }
-  std::sort(drawings.begin(), drawings.end());
-  return drawings.empty() ? std::filesystem::path() : drawings.front();
-}
-
-void PlayFirstDrawing(DesktopSession& session) {
-  const std::filesystem::path file = FirstDrawing(session.workspace());
-  if (file.empty())
-    return;
-  Drawing drawing;
-  DrawingFileRead(file, drawing, kEditorScale);
-  StartDrawingPlayback(session.host(), session.live(), drawing, false, false, nullptr);
+// The operator's way: the quick player opens the play settings window, whose
+// play button then restarts the quick player on its current drawing.
+void PlayFromPlaySettings(DesktopProgram& program) {
+  program.quickPlayWindow().toolbar()->settingsAction()->trigger();
+  program.playSettingsWindow().toolbar()->playAction()->trigger();
 }
 
 void SaveAll(DesktopProgram& program, const std::filesystem::path& folder) {
@@ -60,7 +42,7 @@ void ScheduleScreenshots(DesktopProgram& program, const std::filesystem::path& f
     window->show();
     offset += 24;
   }
-  QTimer::singleShot(kPlayDelayMs, [&program] { PlayFirstDrawing(program.session()); });
+  QTimer::singleShot(kPlayDelayMs, [&program] { PlayFromPlaySettings(program); });
   QTimer::singleShot(kGrabDelayMs, [&program, folder] {
     SaveAll(program, folder);
     program.mainWindow().close();

@@ -212,7 +212,7 @@ Status PlayIlda(const std::filesystem::path& file, const PlaySession& session,
   auto job = std::make_shared<QuickPlayJob>();
   job->frames = MakeQuickIldaCopy(image);
   job->channel = ildaPlay->channel();
-  QuickPlayButtons buttons;
+  PlayButtons buttons;
   buttons.loop = session.live.control.loopPlay;
   Status started =
       StartQuickPlay(ildaPlay->host(), session.live, std::move(job), kPlayTypeQuickIlda, buttons,
@@ -270,7 +270,7 @@ class PagesFilePlay : public HostPlay {
 Status PlayPages(const std::filesystem::path& file, const PlaySession& session,
                  std::unique_ptr<ActivePlay>& play) {
   auto pagesPlay = std::make_unique<PagesFilePlay>(session);
-  PagesPlayButtons buttons;
+  PlayButtons buttons;
   buttons.loop = session.live.control.loopPlay;
   Status started = StartPagesPlay(
       pagesPlay->host(), session.live, file, pagesPlay->channel(), buttons, pagesPlay->frames(),

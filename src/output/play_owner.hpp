@@ -3,6 +3,8 @@
 #include <array>
 #include <functional>
 
+#include "output/play_buttons.hpp"
+
 namespace ravix {
 
 // The player window that opened the play settings window last; its play button
@@ -17,16 +19,6 @@ enum PlayOwner : int {
   kOwnerQuickPlayPages = 5,
 };
 inline constexpr int kPlayOwnerCount = 6;
-
-// The toggle buttons of a play toolbar.
-struct PlayButtons {
-  bool loop = false;
-  bool invertX = false;
-  bool invertY = false;
-  bool paused = false;
-
-  friend bool operator==(const PlayButtons&, const PlayButtons&) = default;
-};
 
 // What a player window offers the play settings window. A window that has not
 // been built leaves its entry empty.

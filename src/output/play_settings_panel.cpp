@@ -162,6 +162,10 @@ void PlaySettingsPanel::AddColourModeTarget(std::atomic<std::int32_t>& colourMod
   colourModes_.push_back(&colourMode);
 }
 
+void PlaySettingsPanel::RemoveColourModeTarget(std::atomic<std::int32_t>& colourMode) {
+  std::erase(colourModes_, &colourMode);
+}
+
 void PlaySettingsPanel::ChooseColour(std::int32_t code) {
   for (std::atomic<std::int32_t>* mode : colourModes_)
     mode->store(code, kRelaxed);
@@ -193,13 +197,6 @@ void PlaySettingsPanel::Stop() {
 void PlaySettingsPanel::PressPlay(const PlayButtons& buttons) {
   ApplyPlayButtons(buttons, live_);
   targets_.PressPlay(owner_, buttons);
-}
-
-void ApplyPlayButtons(const PlayButtons& buttons, LiveState& live) {
-  live.control.loopPlay.store(buttons.loop, kRelaxed);
-  live.settings.invertY.store(buttons.invertY, kRelaxed);
-  live.settings.invertX.store(buttons.invertX, kRelaxed);
-  live.control.paused.store(buttons.paused, kRelaxed);
 }
 
 }  // namespace ravix

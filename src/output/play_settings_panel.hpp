@@ -85,6 +85,7 @@ class PlaySettingsPanel {
   // the colour panels set together with every other registered one. It must
   // live as long as the panel.
   void AddColourModeTarget(std::atomic<std::int32_t>& colourMode);
+  void RemoveColourModeTarget(std::atomic<std::int32_t>& colourMode);
   // A colour panel: the colour mode of every player.
   void ChooseColour(std::int32_t code);
 
@@ -109,8 +110,5 @@ class PlaySettingsPanel {
   PlayOwnerTargets targets_;
   std::vector<std::atomic<std::int32_t>*> colourModes_;
 };
-
-// The toolbar buttons taken into the live flags before a play starts.
-void ApplyPlayButtons(const PlayButtons& buttons, LiveState& live);
 
 }  // namespace ravix

@@ -102,15 +102,12 @@ void QuickPagesLoop(const PlayContext& context) {
 
 Status StartPagesPlay(PlayHost& host, LiveState& live,
                       const std::optional<std::filesystem::path>& file,
-                      std::shared_ptr<PagesPlayChannel> channel, const PagesPlayButtons& buttons,
+                      std::shared_ptr<PagesPlayChannel> channel, const PlayButtons& buttons,
                       std::shared_ptr<const FrameList>& frames,
                       const std::function<void(const std::string&)>& showMessage) {
   if (!host.StopAndWait())
     return Status::Failure("the running play did not stop");
-  live.control.loopPlay.store(buttons.loop, kRelaxed);
-  live.settings.invertY.store(buttons.invertY, kRelaxed);
-  live.settings.invertX.store(buttons.invertX, kRelaxed);
-  live.control.paused.store(buttons.pause, kRelaxed);
+  ApplyPlayButtons(buttons, live);
   if (!file)
     return {};
   auto list = std::make_shared<FrameList>();

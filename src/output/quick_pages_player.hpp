@@ -11,6 +11,7 @@
 #include "core/palette.hpp"
 #include "core/status.hpp"
 #include "drawing/frame_list_file.hpp"
+#include "output/play_buttons.hpp"
 #include "output/play_host.hpp"
 #include "output/play_job.hpp"
 
@@ -54,21 +55,13 @@ struct PagesPlayJob {
 // loopPlay.
 void QuickPagesLoop(const PlayContext& context);
 
-// The window's toolbar toggles, copied into the live state by Play.
-struct PagesPlayButtons {
-  bool loop = false;
-  bool pause = false;
-  bool invertX = false;
-  bool invertY = false;
-};
-
 // The Play command: stops what plays and waits, takes the toggles and, when a
 // file is selected, reads it as pagesPlayList, shows "ILF   begin Play...",
 // lowers the tick and starts play type 10. `frames` receives the new list for
 // the window's display.
 Status StartPagesPlay(PlayHost& host, LiveState& live,
                       const std::optional<std::filesystem::path>& file,
-                      std::shared_ptr<PagesPlayChannel> channel, const PagesPlayButtons& buttons,
+                      std::shared_ptr<PagesPlayChannel> channel, const PlayButtons& buttons,
                       std::shared_ptr<const FrameList>& frames,
                       const std::function<void(const std::string&)>& showMessage);
 

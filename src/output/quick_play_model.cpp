@@ -1,5 +1,7 @@
 #include "output/quick_play_model.hpp"
 
+#include <algorithm>
+
 #include "core/drawing_file.hpp"
 #include "core/ilda_file.hpp"
 #include "output/quick_segment_play.hpp"
@@ -7,6 +9,46 @@
 #include "segments/segment_file.hpp"
 
 namespace ravix {
+namespace {
+
+constexpr auto kRelaxed = std::memory_order_relaxed;
+
+constexpr std::array kQuickColourPanels = {
+    ColourPanelSpec{kColourNames[0], kColourBlack},
+    ColourPanelSpec{kColourNames[1], kColourWhite},
+    ColourPanelSpec{kColourNames[2], kColourRed},
+    ColourPanelSpec{kColourNames[3], kColourYellow},
+    ColourPanelSpec{kColourNames[4], kColourGreen},
+    ColourPanelSpec{kColourNames[5], kColourCyan},
+    ColourPanelSpec{kColourNames[6], kColourBlue},
+    ColourPanelSpec{kColourNames[7], kColourMagenta},
+    ColourPanelSpec{"21", 21},
+    ColourPanelSpec{"32", 32},
+    ColourPanelSpec{"43", 43},
+    ColourPanelSpec{"54", 54},
+    ColourPanelSpec{"65", 65},
+    ColourPanelSpec{"207", 207},
+    ColourPanelSpec{"220", 220},
+    ColourPanelSpec{"228", 228},
+    ColourPanelSpec{"243", 243},
+};
+
+constexpr std::array kQuickColourModeItems = {
+    ColourPanelSpec{"Original color(Auto)(&A)", kColourModeAuto},
+    ColourPanelSpec{"Singal color alternate(Rnd1)(&Q)", kColourModeRnd1},
+    ColourPanelSpec{"Mutiple color alternate(Rnd2)(&E)", kColourModeRnd2},
+    ColourPanelSpec{"Ambulatory color(Rnd3)(&F)", kColourModeRnd3},
+};
+
+}  // namespace
+
+std::span<const ColourPanelSpec> QuickColourPanels() {
+  return kQuickColourPanels;
+}
+
+std::span<const ColourPanelSpec> QuickColourModeItems() {
+  return kQuickColourModeItems;
+}
 
 QuickPlayModel::QuickPlayModel(const Workspace& workspace)
     : drawings(workspace.Folder(kDrawingFolder), ".ddr"),
@@ -26,6 +68,15 @@ std::vector<std::filesystem::path> QuickPlayModel::PageDrawings() const {
     files.push_back(drawings.PathOf(names[i]));
   }
   return files;
+}
+
+std::vector<Drawing> QuickPlayModel::PageThumbnails() const {
+  std::vector<Drawing> thumbnails;
+  for (const std::filesystem::path& file : PageDrawings()) {
+    Drawing& drawing = thumbnails.emplace_back();
+    (void)DrawingFileRead(file, drawing, 1);
+  }
+  return thumbnails;
 }
 
 void QuickPlayModel::FollowPage() {
@@ -58,6 +109,25 @@ bool QuickPlayModel::NextPage() {
   return true;
 }
 
+void QuickPlayModel::ChooseDrawing(std::size_t index) {
+  if (index >= drawings.names().size())
+    return;
+  drawings.Select(index);
+  page_ = static_cast<std::int32_t>(index) / kThumbnailsPerPage;
+  slot_ = static_cast<std::int32_t>(index) % kThumbnailsPerPage;
+  mode = QuickPlayMode::kDrawing;
+}
+
+void QuickPlayModel::ChooseSegment(std::size_t index) {
+  if (index < segments.names().size())
+    segments.Select(index);
+  mode = QuickPlayMode::kSegment;
+}
+
+void QuickPlayModel::MoveSlider(QuickSlider slider, std::int32_t value) {
+  channel->Slider(slider).store(std::clamp(value, 0, kQuickSliderMaximum), kRelaxed);
+}
+
 void QuickPlayModel::ChooseIldaFile(std::size_t index) {
   if (index < ildaFiles.names().size())
     ildaFiles.Select(index);
@@ -71,21 +141,26 @@ Status QuickPlayModel::DeleteCurrentDrawing() {
 }
 
 void QuickPlayModel::SetScanRate(LiveState& live, std::int32_t position) {
-  live.settings.scanRateCode.store(static_cast<std::uint8_t>(250 - position),
-                                   std::memory_order_relaxed);
+  position = std::clamp(position, kScanRateMinimum, kScanRateMaximum);
+  live.settings.scanRateCode.store(static_cast<std::uint8_t>(kScanRateMaximum - position),
+                                   kRelaxed);
+}
+
+std::int32_t QuickPlayModel::ScanRatePosition(const LiveState& live) {
+  return kScanRateMaximum - live.settings.scanRateCode.load(kRelaxed);
 }
 
 void QuickPlayModel::ChooseColour(std::int32_t code) {
-  channel->colourMode.store(code, std::memory_order_relaxed);
-  segmentChannel->selectedColour.store(code, std::memory_order_relaxed);
+  channel->colourMode.store(code, kRelaxed);
+  segmentChannel->selectedColour.store(code, kRelaxed);
 }
 
 void QuickPlayModel::SetPoint(bool on) {
-  channel->point.store(on, std::memory_order_relaxed);
-  segmentChannel->pointOverride.store(on, std::memory_order_relaxed);
+  channel->point.store(on, kRelaxed);
+  segmentChannel->pointOverride.store(on, kRelaxed);
 }
 
-Status QuickPlayModel::Play(PlayHost& host, LiveState& live, const QuickPlayButtons& buttons,
+Status QuickPlayModel::Play(PlayHost& host, LiveState& live, const PlayButtons& buttons,
                             const std::function<void(const std::string&)>& showStatus) {
   if (!host.StopAndWait())
     return Status::Failure("the running play did not stop");
@@ -96,6 +171,8 @@ Status QuickPlayModel::Play(PlayHost& host, LiveState& live, const QuickPlayButt
   if (!name)
     return {};
   const std::filesystem::path file = list.PathOf(*name);
+  playingMode_ = mode;
+  playingName_ = *name;
 
   if (mode == QuickPlayMode::kSegment) {
     std::vector<TSectionRecord> rows;
@@ -125,6 +202,39 @@ Status QuickPlayModel::Play(PlayHost& host, LiveState& live, const QuickPlayButt
   }
   job_ = job;
   return StartQuickPlay(host, live, std::move(job), playType, buttons, showStatus);
+}
+
+std::chrono::milliseconds QuickPlayModel::FireFrameTimer(const LiveState& live) {
+  if (playingMode_ != QuickPlayMode::kSegment)
+    return FireQuickFrameTimer(playingMode_, live, *channel);
+  segmentChannel->tick.store(true, kRelaxed);
+  return kQuickTimerStartPeriod;
+}
+
+QuickPreviewFiring QuickPlayModel::FirePreview(LiveState& live,
+                                               std::chrono::milliseconds framePeriod,
+                                               QuickPreviewFrame& frame) {
+  return FireQuickPreview(playingMode_, live, framePeriod, [&] { frame = TakeFrame(); });
+}
+
+QuickPreviewFrame QuickPlayModel::TakeFrame() const {
+  QuickPreviewFrame frame;
+  if (playingMode_ == QuickPlayMode::kSegment) {
+    frame.drawing = SegmentPreviewDrawing(segmentChannel->preview.Copy());
+    frame.pointCount = segmentChannel->rowPointTotal.load(kRelaxed);
+    return frame;
+  }
+  frame.pointCount = channel->pointCount.load(kRelaxed);
+  if (!job_)
+    return frame;
+  if (playingMode_ == QuickPlayMode::kIlda) {
+    const auto index = static_cast<std::size_t>(channel->frameIndex.load(kRelaxed));
+    if (index < job_->frames.size())
+      frame.drawing = IldaPreviewDrawing(job_->frames[index]);
+  } else {
+    frame.drawing = SlowDrawPreview(job_->drawing, *channel);
+  }
+  return frame;
 }
 
 }  // namespace ravix

@@ -60,14 +60,17 @@ class QuickPlaySession {
 
   bool Stopped() const { return context_.live.control.stopRequested.load(kRelaxed); }
 
-  // One pass: a new control message when needed, the snapshot, the block; the
-  // block sent unless a stop came first. False when stopped.
+  // One pass: a new control message when needed, the snapshot, the block
+  // (announced to the preview); the block sent unless a stop came first. False
+  // when stopped.
   bool SendPass(const Drawing& objects) {
     controlMessages_.SendIfChanged();
     snapshot_.Refresh(context_.live);
     const PointEncoder encoder(context_.live.settings.Values(), base_);
     if (!builder_.Build(objects, encoder, block_) || Stopped())
       return false;
+    // A new frame for the window's preview timer.
+    context_.live.control.settingsChanged.store(true, kRelaxed);
     return SendFrame(context_.bus, context_.live, block_);
   }
 
@@ -109,19 +112,12 @@ void QuickIldaLoop(const PlayContext& context) {
   }
 }
 
-void ApplyQuickPlayButtons(LiveState& live, const QuickPlayButtons& buttons) {
-  live.control.loopPlay.store(buttons.loop, kRelaxed);
-  live.control.paused.store(buttons.pause, kRelaxed);
-  live.settings.invertX.store(buttons.invertX, kRelaxed);
-  live.settings.invertY.store(buttons.invertY, kRelaxed);
-}
-
 Status StartQuickPlay(PlayHost& host, LiveState& live, std::shared_ptr<QuickPlayJob> job,
-                      std::uint8_t playType, const QuickPlayButtons& buttons,
+                      std::uint8_t playType, const PlayButtons& buttons,
                       const std::function<void(const std::string&)>& showStatus) {
   if (!host.StopAndWait())
     return Status::Failure("the running play did not stop");
-  ApplyQuickPlayButtons(live, buttons);
+  ApplyPlayButtons(buttons, live);
   if (showStatus)
     showStatus(playType == kPlayTypeQuickIlda ? kQuickIldaStartText : kQuickDrawingStartText);
   job->channel->frameTick.store(false, kRelaxed);

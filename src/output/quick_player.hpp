@@ -9,6 +9,7 @@
 #include "core/ilda_image.hpp"
 #include "core/laser_point.hpp"
 #include "core/status.hpp"
+#include "output/play_buttons.hpp"
 #include "output/play_host.hpp"
 #include "output/play_job.hpp"
 #include "output/quick_player_channel.hpp"
@@ -45,22 +46,11 @@ void QuickDrawingLoop(const PlayContext& context);
 // the end.
 void QuickIldaLoop(const PlayContext& context);
 
-// The window's toolbar toggles, copied into the live state by Play.
-struct QuickPlayButtons {
-  bool loop = false;
-  bool pause = false;
-  bool invertX = false;
-  bool invertY = false;
-};
-
-// Copies the toggles into loopPlay, paused, invertX and invertY.
-void ApplyQuickPlayButtons(LiveState& live, const QuickPlayButtons& buttons);
-
 // The "Quick play" Play command in drawing or ILDA mode: stops what plays and
 // waits, takes the toolbar toggles, shows the mode's start text, lowers the
 // frame tick and starts the loop on its copy.
 Status StartQuickPlay(PlayHost& host, LiveState& live, std::shared_ptr<QuickPlayJob> job,
-                      std::uint8_t playType, const QuickPlayButtons& buttons,
+                      std::uint8_t playType, const PlayButtons& buttons,
                       const std::function<void(const std::string&)>& showStatus);
 
 }  // namespace ravix

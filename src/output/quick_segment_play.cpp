@@ -7,11 +7,11 @@ namespace ravix {
 Status StartQuickSegmentPlay(PlayHost& host, LiveState& live, std::vector<TSectionRecord> rows,
                              const QuickPlayChannel& quick,
                              std::shared_ptr<SegmentPlayChannel> segment,
-                             const QuickPlayButtons& buttons) {
+                             const PlayButtons& buttons) {
   constexpr auto kRelaxed = std::memory_order_relaxed;
   if (!host.StopAndWait())
     return Status::Failure("the running play did not stop");
-  ApplyQuickPlayButtons(live, buttons);
+  ApplyPlayButtons(buttons, live);
   segment->selectedColour.store(quick.colourMode.load(kRelaxed), kRelaxed);
   segment->pointOverride.store(quick.point.load(kRelaxed), kRelaxed);
   segment->tick.store(false, kRelaxed);

@@ -21,6 +21,6 @@ namespace ravix {
 Status StartQuickSegmentPlay(PlayHost& host, LiveState& live, std::vector<TSectionRecord> rows,
                              const QuickPlayChannel& quick,
                              std::shared_ptr<SegmentPlayChannel> segment,
-                             const QuickPlayButtons& buttons);
+                             const PlayButtons& buttons);
 
 }  // namespace ravix

@@ -208,14 +208,11 @@ void VerticalTextLoop(const PlayContext& context) {
 Status StartTextPlay(PlayHost& host, LiveState& live, std::span<const std::string> gbkLines,
                      GlyphOutlineSource& font, std::shared_ptr<QuickPlayChannel> quick,
                      std::shared_ptr<RollingTextChannel> text, bool verticalRoll,
-                     const TextPlayButtons& buttons,
+                     const PlayButtons& buttons,
                      const std::function<void(const std::string&)>& showStatus) {
   if (!host.StopAndWait())
     return Status::Failure("the running play did not stop");
-  live.control.loopPlay.store(buttons.loop, kRelaxed);
-  live.settings.invertX.store(buttons.invertX, kRelaxed);
-  live.control.paused.store(buttons.pause, kRelaxed);
-  live.settings.invertY.store(buttons.invertY, kRelaxed);
+  ApplyPlayButtons(buttons, live);
   const RollingTextFactors factors{text->widthFactor.load(kRelaxed),
                                    text->heightFactor.load(kRelaxed),
                                    live.settings.textLargeSize.load(kRelaxed) != 0};

@@ -10,6 +10,7 @@
 #include "core/laser_point.hpp"
 #include "core/status.hpp"
 #include "drawing/glyph_outline_source.hpp"
+#include "output/play_buttons.hpp"
 #include "output/play_host.hpp"
 #include "output/play_job.hpp"
 #include "output/quick_player_channel.hpp"
@@ -46,21 +47,13 @@ void HorizontalTextLoop(const PlayContext& context);
 // message and again whenever they change.
 void VerticalTextLoop(const PlayContext& context);
 
-// The text window's toolbar toggles, copied into the live state by play.
-struct TextPlayButtons {
-  bool loop = false;
-  bool pause = false;
-  bool invertX = false;
-  bool invertY = false;
-};
-
 // The text window's play button: stops what plays and waits, takes the
 // toggles, lays the text out (vertical with "Vertical roll") with its start
 // text, lowers the frame tick and starts play type 6 or 8.
 Status StartTextPlay(PlayHost& host, LiveState& live, std::span<const std::string> gbkLines,
                      GlyphOutlineSource& font, std::shared_ptr<QuickPlayChannel> quick,
                      std::shared_ptr<RollingTextChannel> text, bool verticalRoll,
-                     const TextPlayButtons& buttons,
+                     const PlayButtons& buttons,
                      const std::function<void(const std::string&)>& showStatus);
 
 }  // namespace ravix

@@ -108,7 +108,7 @@ TEST(LivePlayers, QuickPlaySegmentModeRunsTheSegmentPlayerOnTheWindowsValues) {
   row.effectName = "null";
   row.colour = kColourModeAuto;
   row.objects = {{P(10, 10, 0, 4)}};
-  QuickPlayButtons buttons;
+  PlayButtons buttons;
   buttons.loop = true;
   ASSERT_TRUE(StartQuickSegmentPlay(host, rig.live, {row}, quick, segment, buttons));
   EXPECT_EQ(segment->selectedColour, 2);
@@ -179,7 +179,7 @@ TEST(LivePlayers, PagePlayLoopsUntilStopped) {
   auto channel = std::make_shared<PagesPlayChannel>();
   std::shared_ptr<const FrameList> frames;
   std::vector<std::string> messages;
-  PagesPlayButtons buttons;
+  PlayButtons buttons;
   buttons.loop = true;
   ASSERT_TRUE(StartPagesPlay(host, rig.live, folder / "a.ilf", channel, buttons, frames,
                              [&](const std::string& m) { messages.push_back(m); }));
@@ -205,7 +205,7 @@ TEST(LivePlayers, RollingTextReadsItsParametersWhilePlaying) {
   auto quick = std::make_shared<QuickPlayChannel>();
   auto text = std::make_shared<RollingTextChannel>();
   const std::vector<std::string> lines = {"AAAA"};
-  TextPlayButtons buttons;
+  PlayButtons buttons;
   buttons.loop = true;
   ASSERT_TRUE(StartTextPlay(host, rig.live, lines, font, quick, text, false, buttons, {}));
   {

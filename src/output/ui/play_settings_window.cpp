@@ -1,21 +1,20 @@
 #include "output/ui/play_settings_window.hpp"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "core/ui/qpainter_canvas.hpp"
+#include "output/ui/colour_panel_group.hpp"
 #include "output/ui/offset_pad_widget.hpp"
 #include "output/ui/play_toolbar.hpp"
 
@@ -24,17 +23,6 @@ namespace {
 
 constexpr int kPadRedrawMs = 90;
 constexpr int kPreviewSize = 128;
-
-// A colour panel's face: its palette colour, or grey for the colour modes.
-QString PanelStyle(std::int32_t code) {
-  const QColor face =
-      code < 256 ? ToQColor(PaletteColour(static_cast<std::uint8_t>(code))) : QColor(200, 200, 200);
-  const QColor text = qGray(face.rgb()) > 128 ? Qt::black : Qt::white;
-  return QString(
-             "QPushButton { background: %1; color: %2; border: 2px outset #888; "
-             "padding: 3px; } QPushButton:checked { border: 2px inset #444; }")
-      .arg(face.name(), text.name());
-}
 
 }  // namespace
 
@@ -150,35 +138,23 @@ QWidget* PlaySettingsWindow::BuildMediaPlayer() {
 }
 
 QWidget* PlaySettingsWindow::BuildColourPanels() {
-  auto* group = new QGroupBox("Color palette", this);
-  auto* layout = new QGridLayout(group);
-  auto* panels = new QButtonGroup(group);
-  panels->setExclusive(true);
-  int index = 0;
-  for (const ColourPanelSpec& spec : ColourPanels()) {
-    auto* panel = new QPushButton(spec.caption, group);
-    panel->setObjectName(spec.caption);
-    panel->setCheckable(true);
-    panel->setStyleSheet(PanelStyle(spec.code));
-    panels->addButton(panel);
-    layout->addWidget(panel, index / 6, index % 6);
-    connect(panel, &QPushButton::clicked, this,
-            [this, code = spec.code] { panel_.ChooseColour(code); });
-    ++index;
-  }
-  return group;
+  auto* panels = new ColourPanelGroup("Color palette", ColourPanels(), 6, this);
+  connect(panels, &ColourPanelGroup::chosen, this,
+          [this](std::int32_t code) { panel_.ChooseColour(code); });
+  return panels;
 }
 
 QWidget* PlaySettingsWindow::BuildPlayInfo() {
   auto* box = new QWidget(this);
   auto* layout = new QGridLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto* picture = new QLabel(box);
-  picture->setFixedSize(kPreviewSize, kPreviewSize);
-  picture->setStyleSheet("background: black;");
+  picture_ = new QLabel(box);
+  picture_->setObjectName("picture");
+  picture_->setFixedSize(kPreviewSize, kPreviewSize);
+  picture_->setStyleSheet("background: black;");
   fileName_ = new QLabel(box);
   pointCount_ = new QLabel("0", box);
-  layout->addWidget(picture, 0, 0, 3, 1);
+  layout->addWidget(picture_, 0, 0, 3, 1);
   layout->addWidget(new QLabel("Filename", box), 0, 1);
   layout->addWidget(fileName_, 0, 2);
   layout->addWidget(new QLabel("Pointcount", box), 1, 1);
@@ -208,6 +184,11 @@ void PlaySettingsWindow::OpenFor(int owner) {
 void PlaySettingsWindow::ShowPlayFile(const QString& fileName, int pointCount) {
   fileName_->setText(fileName);
   pointCount_->setNum(pointCount);
+}
+
+void PlaySettingsWindow::ShowPreview(const QImage& image) {
+  picture_->setPixmap(QPixmap::fromImage(
+      image.scaled(kPreviewSize, kPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void PlaySettingsWindow::changeEvent(QEvent* event) {

@@ -7,6 +7,7 @@
 #include "output/desktop_session.hpp"
 
 class QCheckBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -32,6 +33,8 @@ class PlaySettingsWindow : public QWidget {
   void OpenFor(int owner);
   // What a player shows here: the file it plays and its point count.
   void ShowPlayFile(const QString& fileName, int pointCount);
+  // The frame a player shows in its preview, copied into this one.
+  void ShowPreview(const QImage& image);
 
   PlayToolbar* toolbar() const { return toolbar_; }
   OffsetPadWidget* pad() const { return pad_; }
@@ -59,6 +62,7 @@ class PlaySettingsWindow : public QWidget {
   QLabel* offsetYValue_ = nullptr;
   QCheckBox* lockXY_ = nullptr;
   QLineEdit* mediaPlayerPath_ = nullptr;
+  QLabel* picture_ = nullptr;
   QLabel* fileName_ = nullptr;
   QLabel* pointCount_ = nullptr;
   std::map<PlaySlider, QSlider*> sliders_;

@@ -54,6 +54,13 @@ PlayToolbar::PlayToolbar(QWidget* parent) : QToolBar(parent) {
   pause_ = AddAction(this, s->standardIcon(QStyle::SP_MediaPause), "暂停", true);
 }
 
+QAction* PlayToolbar::AddSettingsAction() {
+  addSeparator();
+  settings_ =
+      AddAction(this, style()->standardIcon(QStyle::SP_FileDialogDetailedView), "播放设定", false);
+  return settings_;
+}
+
 PlayButtons PlayToolbar::Buttons() const {
   return {loop_->isChecked(), invertX_->isChecked(), invertY_->isChecked(), pause_->isChecked()};
 }
@@ -66,9 +73,7 @@ void PlayToolbar::SetButtons(const PlayButtons& buttons) {
   pause_->setChecked(buttons.paused);
 }
 
-void ConnectPlayToolbar(PlayToolbar& toolbar, PlaySettingsPanel& panel) {
-  QObject::connect(toolbar.playAction(), &QAction::triggered, &toolbar,
-                   [&] { panel.PressPlay(toolbar.Buttons()); });
+void ConnectPlayToggles(PlayToolbar& toolbar, PlaySettingsPanel& panel) {
   QObject::connect(toolbar.loopAction(), &QAction::toggled, &toolbar,
                    [&](bool on) { panel.SetLoop(on); });
   QObject::connect(toolbar.stopAction(), &QAction::triggered, &toolbar, [&] { panel.Stop(); });
@@ -78,6 +83,12 @@ void ConnectPlayToolbar(PlayToolbar& toolbar, PlaySettingsPanel& panel) {
                    [&](bool on) { panel.SetInvertY(on); });
   QObject::connect(toolbar.pauseAction(), &QAction::toggled, &toolbar,
                    [&](bool on) { panel.SetPaused(on); });
+}
+
+void ConnectPlayToolbar(PlayToolbar& toolbar, PlaySettingsPanel& panel) {
+  ConnectPlayToggles(toolbar, panel);
+  QObject::connect(toolbar.playAction(), &QAction::triggered, &toolbar,
+                   [&] { panel.PressPlay(toolbar.Buttons()); });
 }
 
 }  // namespace ravix

@@ -16,6 +16,9 @@ class PlayToolbar : public QToolBar {
  public:
   explicit PlayToolbar(QWidget* parent = nullptr);
 
+  // The play settings button ("播放设定") of a player window.
+  QAction* AddSettingsAction();
+
   PlayButtons Buttons() const;
   // Sets the toggles without announcing it.
   void SetButtons(const PlayButtons& buttons);
@@ -26,6 +29,8 @@ class PlayToolbar : public QToolBar {
   QAction* invertXAction() const { return invertX_; }
   QAction* invertYAction() const { return invertY_; }
   QAction* pauseAction() const { return pause_; }
+  // Null until AddSettingsAction.
+  QAction* settingsAction() const { return settings_; }
 
  private:
   QAction* play_;
@@ -34,9 +39,13 @@ class PlayToolbar : public QToolBar {
   QAction* invertX_;
   QAction* invertY_;
   QAction* pause_;
+  QAction* settings_ = nullptr;
 };
 
-// Connects a toolbar's buttons to the rules of `panel`.
+// Connects a toolbar's loop, stop, mirror and pause buttons to the rules of
+// `panel`; a player window handles play itself.
+void ConnectPlayToggles(PlayToolbar& toolbar, PlaySettingsPanel& panel);
+// Connects every button, play included, to the rules of `panel`.
 void ConnectPlayToolbar(PlayToolbar& toolbar, PlaySettingsPanel& panel);
 
 }  // namespace ravix
