@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "core/recording_canvas.hpp"
+#include "support/points.hpp"
 #include "support/temp_folder.hpp"
 
 namespace ravix {
 namespace {
 
+using testing::P;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -53,6 +56,51 @@ TEST(QuickPlayModel, ThumbnailPagesModesAndControls) {
   QuickPlayModel none{Workspace(empty.path())};
   EXPECT_EQ(none.lastPage(), 0);
   EXPECT_TRUE(none.PageDrawings().empty());
+}
+
+TEST(QuickPlayModel, DrawingChoiceFollowsPageAndSlotAndSegmentTicksEvery100Ms) {
+  TempFolder root;
+  std::filesystem::create_directories(root.path() / kDrawingFolder);
+  for (int i = 0; i < 32; ++i)
+    WriteBytes(root.path() / kDrawingFolder / ("d" + std::to_string(100 + i) + ".ddr"), Bytes{});
+  QuickPlayModel model{Workspace(root.path())};
+  model.mode = QuickPlayMode::kIlda;
+  model.ChooseDrawing(31);
+  EXPECT_EQ(model.mode, QuickPlayMode::kDrawing);
+  EXPECT_EQ(model.page(), 1);
+  EXPECT_EQ(model.slot(), 1);
+  model.MoveSlider(QuickSlider::kRotation, 300);
+  EXPECT_EQ(model.channel->Slider(QuickSlider::kRotation), kQuickSliderMaximum);
+
+  // Before any play the timers serve drawing mode; no job means an empty frame.
+  LiveState live;
+  EXPECT_EQ(model.FireFrameTimer(live), std::chrono::milliseconds{10});
+  EXPECT_TRUE(model.channel->frameTick);
+  live.control.playing = true;
+  live.control.settingsChanged = true;
+  QuickPreviewFrame frame;
+  EXPECT_TRUE(model.FirePreview(live, std::chrono::milliseconds{10}, frame).draw);
+  EXPECT_TRUE(frame.drawing.empty());
+  EXPECT_FALSE(live.control.settingsChanged);
+}
+
+TEST(QuickPreviewFrame, ModesTurnTheirFramesIntoThePicture) {
+  // ILDA copies keep y upwards; the segment player's lines hold sent coordinates.
+  const Drawing ilda = IldaPreviewDrawing({{P(10, 0), P(20, 255)}});
+  EXPECT_EQ(ilda, (Drawing{{P(10, 255), P(20, 0)}}));
+  const Drawing segment =
+      SegmentPreviewDrawing({"0,5,0,2,0,1|255,300,0,2,0,0|", "10,20,0,1,0,0|x"});
+  EXPECT_EQ(segment, (Drawing{{P(255, 250, 0, 2, 1), P(0, 0, 0, 2)}, {P(245, 235, 0, 1)}}));
+
+  RecordingCanvas canvas;
+  DrawQuickThumbnail(canvas, {{P(0, 0, 0, 4, 1), P(255, 128)}}, true);
+  using Op = RecordingCanvas::Op;
+  const std::vector<RecordingCanvas::Call> strokes = canvas.Strokes();
+  ASSERT_EQ(strokes.size(), 6u);
+  EXPECT_EQ(strokes[0], (RecordingCanvas::Call{Op::kFill, 0, 0, 64, 64, 0}));
+  EXPECT_EQ(strokes[3], (RecordingCanvas::Call{Op::kLine, 63, 32}));  // quarter scale
+  EXPECT_EQ(strokes[4], (RecordingCanvas::Call{Op::kRectangle, 0, 0, 64, 64}));
+  EXPECT_EQ(strokes[5], (RecordingCanvas::Call{Op::kRectangle, 1, 1, 63, 63}));
 }
 
 }  // namespace
