@@ -25,20 +25,12 @@ constexpr std::array kSliders = {
     PlaySliderSpec{PlaySlider::kBrightness, "Brightness", 0, 200, 100},
 };
 
-constexpr std::array kColourPanels = {
-    ColourPanelSpec{kColourNames[0], kColourBlack},
-    ColourPanelSpec{kColourNames[1], kColourWhite},
-    ColourPanelSpec{kColourNames[2], kColourRed},
-    ColourPanelSpec{kColourNames[3], kColourYellow},
-    ColourPanelSpec{kColourNames[4], kColourGreen},
-    ColourPanelSpec{kColourNames[5], kColourCyan},
-    ColourPanelSpec{kColourNames[6], kColourBlue},
-    ColourPanelSpec{kColourNames[7], kColourMagenta},
+constexpr auto kColourPanels = NamedColourPanelsAnd(std::array{
     ColourPanelSpec{kColourModeNames[0], kColourModeAuto},
     ColourPanelSpec{kColourModeNames[1], kColourModeRnd1},
     ColourPanelSpec{kColourModeNames[2], kColourModeRnd2},
     ColourPanelSpec{kColourModeNames[3], kColourModeRnd3},
-};
+});
 
 const PlaySliderSpec& SpecOf(PlaySlider slider) {
   return *std::find_if(kSliders.begin(), kSliders.end(),

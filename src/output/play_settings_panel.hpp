@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <vector>
 
+#include "core/palette.hpp"
 #include "core/settings_file.hpp"
 #include "output/live_state.hpp"
 #include "output/play_owner.hpp"
@@ -38,10 +41,23 @@ std::span<const PlaySliderSpec> PlaySliders();
 
 // A colour panel: its caption and the colour code it sets.
 struct ColourPanelSpec {
-  const char* caption;
-  std::int32_t code;
+  const char* caption = nullptr;
+  std::int32_t code = 0;
 };
+// The play settings window's panels.
 std::span<const ColourPanelSpec> ColourPanels();
+
+// The named colour panels, "Black" to "Mage" (palette indexes 0..7), then `more`.
+template <std::size_t N>
+constexpr std::array<ColourPanelSpec, std::size(kColourNames) + N> NamedColourPanelsAnd(
+    const std::array<ColourPanelSpec, N>& more) {
+  std::array<ColourPanelSpec, std::size(kColourNames) + N> panels{};
+  for (std::size_t i = 0; i < std::size(kColourNames); ++i)
+    panels[i] = {kColourNames[i], static_cast<std::int32_t>(i)};
+  for (std::size_t i = 0; i < N; ++i)
+    panels[std::size(kColourNames) + i] = more[i];
+  return panels;
+}
 
 // The offset pad is a 256 x 256 picture.
 inline constexpr int kOffsetPadSize = 256;

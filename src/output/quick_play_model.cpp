@@ -13,15 +13,7 @@ namespace {
 
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
-constexpr std::array kQuickColourPanels = {
-    ColourPanelSpec{kColourNames[0], kColourBlack},
-    ColourPanelSpec{kColourNames[1], kColourWhite},
-    ColourPanelSpec{kColourNames[2], kColourRed},
-    ColourPanelSpec{kColourNames[3], kColourYellow},
-    ColourPanelSpec{kColourNames[4], kColourGreen},
-    ColourPanelSpec{kColourNames[5], kColourCyan},
-    ColourPanelSpec{kColourNames[6], kColourBlue},
-    ColourPanelSpec{kColourNames[7], kColourMagenta},
+constexpr auto kQuickColourPanels = NamedColourPanelsAnd(std::array{
     ColourPanelSpec{"21", 21},
     ColourPanelSpec{"32", 32},
     ColourPanelSpec{"43", 43},
@@ -31,7 +23,7 @@ constexpr std::array kQuickColourPanels = {
     ColourPanelSpec{"220", 220},
     ColourPanelSpec{"228", 228},
     ColourPanelSpec{"243", 243},
-};
+});
 
 constexpr std::array kQuickColourModeItems = {
     ColourPanelSpec{"Original color(Auto)(&A)", kColourModeAuto},
