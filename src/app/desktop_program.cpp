@@ -41,6 +41,7 @@ DesktopProgram::DesktopProgram(const ProgramOptions& options) {
 DesktopProgram::~DesktopProgram() {
   windows_.clear();
   laserViewWindows_.clear();
+  quickPages_.reset();
   playPreview_.reset();
   about_.reset();
   quickPlay_.reset();
@@ -52,11 +53,11 @@ DesktopProgram::~DesktopProgram() {
 }
 
 void DesktopProgram::CreateWindows() {
-  static constexpr std::array<CreateStep, 7> kCreationOrder = {
+  static constexpr std::array<CreateStep, 8> kCreationOrder = {
       &DesktopProgram::CreateMainWindow,         &DesktopProgram::CreatePlaySettingsWindow,
       &DesktopProgram::CreateDeviceSelectWindow, &DesktopProgram::CreateQuickPlayWindow,
       &DesktopProgram::CreateAboutBox,           &DesktopProgram::CreatePlayPreviewWindow,
-      &DesktopProgram::CreateLaserViewWindows,
+      &DesktopProgram::CreateQuickPagesWindow,   &DesktopProgram::CreateLaserViewWindows,
   };
   for (CreateStep step : kCreationOrder)
     (this->*step)();
@@ -96,13 +97,7 @@ void DesktopProgram::CreateQuickPlayWindow() {
   quickPlay_ = std::make_unique<QuickPlayWindow>(*session_);
   Register("quick_play_window", quickPlay_.get());
   main_->SetOpener(MainButton::kQuickPlay, [this] { OpenWindow(*quickPlay_); });
-  QObject::connect(quickPlay_.get(), &QuickPlayWindow::playSettingsRequested, playSettings_.get(),
-                   &PlaySettingsWindow::OpenFor);
-  QObject::connect(quickPlay_.get(), &QuickPlayWindow::frameShown, playSettings_.get(),
-                   [this](const QString& file, int pointCount, const QImage& picture) {
-                     playSettings_->ShowPlayFile(file, pointCount);
-                     playSettings_->ShowPreview(picture);
-                   });
+  ConnectPlayer(*quickPlay_);
 }
 
 void DesktopProgram::CreateAboutBox() {
@@ -115,6 +110,29 @@ void DesktopProgram::CreatePlayPreviewWindow() {
   Register("play_preview_window", playPreview_.get());
   QObject::connect(quickPlay_.get(), &QuickPlayWindow::frameShown, playPreview_.get(),
                    &PlayPreviewWindow::ShowPlayFile);
+}
+
+void DesktopProgram::CreateQuickPagesWindow() {
+  quickPages_ = std::make_unique<QuickPagesWindow>(*session_);
+  Register("quick_pages_window", quickPages_.get());
+  main_->SetOpener(MainButton::kQuickPlay2, [this] {
+    quickPages_->RefreshFiles();
+    OpenWindow(*quickPages_);
+  });
+  ConnectPlayer(*quickPages_);
+  QObject::connect(quickPages_.get(), &QuickPagesWindow::frameShown, playPreview_.get(),
+                   &PlayPreviewWindow::ShowPlayFile);
+}
+
+template <class Player>
+void DesktopProgram::ConnectPlayer(Player& player) {
+  QObject::connect(&player, &Player::playSettingsRequested, playSettings_.get(),
+                   &PlaySettingsWindow::OpenFor);
+  QObject::connect(&player, &Player::frameShown, playSettings_.get(),
+                   [this](const QString& file, int pointCount, const QImage& picture) {
+                     playSettings_->ShowPlayFile(file, pointCount);
+                     playSettings_->ShowPreview(picture);
+                   });
 }
 
 void DesktopProgram::CreateLaserViewWindows() {

@@ -15,6 +15,7 @@
 #include "output/ui/main_window.hpp"
 #include "output/ui/play_preview_window.hpp"
 #include "output/ui/play_settings_window.hpp"
+#include "output/ui/quick_pages_window.hpp"
 #include "output/ui/quick_play_window.hpp"
 
 namespace ravix {
@@ -39,6 +40,7 @@ class DesktopProgram {
   MainWindow& mainWindow() { return *main_; }
   PlaySettingsWindow& playSettingsWindow() { return *playSettings_; }
   QuickPlayWindow& quickPlayWindow() { return *quickPlay_; }
+  QuickPagesWindow& quickPagesWindow() { return *quickPages_; }
   // Every window with a file-friendly name, in creation order.
   const std::vector<std::pair<std::string, QWidget*>>& Windows() const { return windows_; }
 
@@ -49,6 +51,10 @@ class DesktopProgram {
   void CreateQuickPlayWindow();
   void CreateAboutBox();
   void CreatePlayPreviewWindow();
+  void CreateQuickPagesWindow();
+  // A player window's play settings button and the frames it shows.
+  template <class Player>
+  void ConnectPlayer(Player& player);
   void CreateLaserViewWindows();
   void Register(std::string name, QWidget* window);
 
@@ -61,6 +67,7 @@ class DesktopProgram {
   std::unique_ptr<QuickPlayWindow> quickPlay_;
   std::unique_ptr<AboutBox> about_;
   std::unique_ptr<PlayPreviewWindow> playPreview_;
+  std::unique_ptr<QuickPagesWindow> quickPages_;
   std::vector<std::unique_ptr<LaserViewWindow>> laserViewWindows_;
   std::vector<std::pair<std::string, QWidget*>> windows_;
 };

@@ -7,11 +7,19 @@
 namespace ravix {
 namespace {
 
-bool ScaledComponentOn(std::uint8_t component, std::uint8_t depth, std::uint8_t brightness) {
-  return std::min(component * depth * brightness / 10000, 255) > 0;
+std::uint8_t ScaledComponent(std::uint8_t component, std::uint8_t depth, std::uint8_t brightness) {
+  return static_cast<std::uint8_t>(std::min(component * depth * brightness / 10000, 255));
 }
 
 }  // namespace
+
+PackedColour ScaledPaletteColour(std::uint8_t index, const PlaySettingsValues& settings) {
+  const PackedColour c = PaletteColour(index);
+  const PackedColour red = ScaledComponent(RedOf(c), settings.redDepth, settings.brightness);
+  const PackedColour green = ScaledComponent(GreenOf(c), settings.greenDepth, settings.brightness);
+  const PackedColour blue = ScaledComponent(BlueOf(c), settings.blueDepth, settings.brightness);
+  return red | green << 8 | blue << 16;
+}
 
 PointEncoder::PointEncoder(const PlaySettingsValues& settings, BasePosition base)
     : base_(base),
@@ -23,10 +31,10 @@ PointEncoder::PointEncoder(const PlaySettingsValues& settings, BasePosition base
       sizeX_(settings.sizeX),
       sizeY_(settings.sizeY) {
   for (int i = 0; i < 256; ++i) {
-    const PackedColour c = PaletteColour(static_cast<std::uint8_t>(i));
-    const bool red = ScaledComponentOn(RedOf(c), settings.redDepth, settings.brightness);
-    const bool green = ScaledComponentOn(GreenOf(c), settings.greenDepth, settings.brightness);
-    const bool blue = ScaledComponentOn(BlueOf(c), settings.blueDepth, settings.brightness);
+    const PackedColour c = ScaledPaletteColour(static_cast<std::uint8_t>(i), settings);
+    const bool red = RedOf(c) > 0;
+    const bool green = GreenOf(c) > 0;
+    const bool blue = BlueOf(c) > 0;
     colourBits_[i] =
         (red || green || blue)
             ? static_cast<std::uint8_t>(1 + (blue ? 2 : 0) + (green ? 4 : 0) + (red ? 8 : 0))

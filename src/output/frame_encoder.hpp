@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/laser_point.hpp"
+#include "core/palette.hpp"
 #include "core/truncate.hpp"
 #include "output/play_settings.hpp"
 #include "output/transform_primitives.hpp"
@@ -96,6 +97,10 @@ class PointEncoder {
   std::int32_t sizeY_;
   std::array<std::uint8_t, 256> colourBits_;
 };
+
+// A palette colour at the depths and brightness: each component x depth x
+// brightness / 10000, at most 255. The colour bits light the non-zero ones.
+PackedColour ScaledPaletteColour(std::uint8_t index, const PlaySettingsValues& settings);
 
 DeviceRecord EncodePoint(const LaserPoint& point, const PlaySettingsValues& settings,
                          BasePosition base);

@@ -50,8 +50,6 @@ void QuickPagesModel::ListFiles() {
     std::sort(files_.begin(), files_.end(),
               [](const auto& a, const auto& b) { return a.filename() < b.filename(); });
   }
-  page_ = 0;
-  slot_ = 0;
   lastPage_ = files_.empty() ? 0 : static_cast<std::int32_t>(files_.size() - 1) / kSlotsPerPage;
 }
 
@@ -60,6 +58,13 @@ void QuickPagesModel::ChooseTab(std::size_t index) {
     return;
   currentTab_ = index;
   ListFiles();
+  page_ = 0;
+  slot_ = 0;
+}
+
+void QuickPagesModel::RefreshFiles() {
+  ListFiles();
+  page_ = std::min(page_, lastPage_);
 }
 
 std::string QuickPagesModel::PageDisplay() const {

@@ -59,6 +59,9 @@ class QuickPagesModel {
   std::size_t currentTab() const { return currentTab_; }
   // Makes tab `index` current: page 0, slot 0, its files listed again.
   void ChooseTab(std::size_t index);
+  // Lists the current tab's files again (the main window's "Quick Play2"):
+  // page and slot stay, the page no further than the new last page.
+  void RefreshFiles();
 
   const std::vector<std::filesystem::path>& files() const { return files_; }
   std::int32_t page() const { return page_; }

@@ -51,11 +51,14 @@ void DrawQuickPreview(Canvas& canvas, const Drawing& drawing) {
 
 void DrawQuickThumbnail(Canvas& canvas, const Drawing& drawing, bool selected) {
   DrawPicture(canvas, drawing, kQuickThumbnailSize, kThumbnailDivisor);
-  if (!selected)
-    return;
+  if (selected)
+    DrawSelectionFrame(canvas, kQuickThumbnailSize);
+}
+
+void DrawSelectionFrame(Canvas& canvas, int size) {
   canvas.SetPenColour(PaletteColour(kColourRed));
   for (int inset = 0; inset < kSelectionFrameWidth; ++inset) {
-    const int far = kQuickThumbnailSize - inset;  // the far corner is outside the box
+    const int far = size - inset;  // the far corner is outside the box
     canvas.Rectangle(inset, inset, far, far);
   }
 }

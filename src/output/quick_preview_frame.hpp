@@ -36,4 +36,7 @@ inline constexpr int kSelectionFrameWidth = 2;
 // selected slot a red frame 2 pixels wide along its border.
 void DrawQuickThumbnail(Canvas& canvas, const Drawing& drawing, bool selected);
 
+// The red selection frame, 2 pixels wide along the border of a square picture.
+void DrawSelectionFrame(Canvas& canvas, int size);
+
 }  // namespace ravix

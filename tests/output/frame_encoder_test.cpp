@@ -71,6 +71,20 @@ TEST(FrameEncoder, ColourBitsAndFlags) {
   EXPECT_EQ(Encode(P(1, 1, 3, kColourWhite)).flags, 2);
 }
 
+TEST(FrameEncoder, ScaledPaletteColourTruncatesAndLimits) {
+  PlaySettingsValues s;
+  s.brightness = 5;  // index 141 is (128, 12, 0)
+  EXPECT_EQ(ScaledPaletteColour(141, s), 0x000006u);
+  s = {};
+  s.redDepth = 150;
+  s.greenDepth = 0;
+  EXPECT_EQ(ScaledPaletteColour(141, s), 0x0000C0u);
+  s = {};
+  s.blueDepth = 200;
+  s.brightness = 200;
+  EXPECT_EQ(ScaledPaletteColour(kColourBlue, s), 0xFF0000u);
+}
+
 TEST(FrameEncoder, FrameConcatenatesObjectsAndReusesItsBlock) {
   const Drawing drawing = {{P(0, 0, 0, kColourWhite), P(255, 255, 0, kColourRed, 1)},
                            {},

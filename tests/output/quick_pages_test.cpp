@@ -2,8 +2,10 @@
 
 #include <map>
 
+#include "core/recording_canvas.hpp"
 #include "output/frame_capture.hpp"
 #include "output/quick_pages_model.hpp"
+#include "output/quick_pages_pictures.hpp"
 #include "output/quick_pages_player.hpp"
 #include "support/points.hpp"
 #include "support/temp_folder.hpp"
@@ -65,6 +67,75 @@ TEST(QuickPagesModel, TabsPagesSlotsAndKeys) {
   EXPECT_TRUE(none.files().empty());
   EXPECT_FALSE(none.SelectedFile());
   EXPECT_EQ(none.PageDisplay(), "0 / 0");
+}
+
+TEST(QuickPagesModel, RefreshFilesKeepsSlotAndPageWithinTheNewLastPage) {
+  TempFolder root;
+  const auto page = root.path() / kQuickFrameFolder / "page";
+  std::filesystem::create_directories(page);
+  for (int i = 0; i < 50; ++i)
+    WriteText(page / ("f" + std::to_string(100 + i) + ".ilf"), "");
+  QuickPagesModel model{Workspace(root.path())};
+  model.PageDown();
+  model.SelectSlot(2);
+  WriteText(page / "f099.ilf", "");
+  model.RefreshFiles();
+  EXPECT_EQ(model.page(), 1);
+  EXPECT_EQ(model.slot(), 2);
+  EXPECT_EQ(model.SelectedFile()->filename(), "f147.ilf");  // 46 + 2, one name before them all
+  for (int i = 10; i < 50; ++i)
+    std::filesystem::remove(page / ("f" + std::to_string(100 + i) + ".ilf"));
+  model.RefreshFiles();
+  EXPECT_EQ(model.PageDisplay(), "0 / 0");
+  EXPECT_EQ(model.slot(), 2);
+}
+
+using Op = RecordingCanvas::Op;
+using Call = RecordingCanvas::Call;
+
+TEST(QuickPagesPictures, SlotImages) {
+  const int white = static_cast<int>(PaletteColour(kColourWhite));
+  RecordingCanvas empty;
+  DrawPagesSlot(empty, PageSlot{"Q", "", {}}, false);
+  EXPECT_EQ(empty.Strokes(), (std::vector<Call>{{Op::kFill, 0, 0, 64, 64, 0x808080},
+                                                {Op::kText, 0, 0, 10, 0, 0, "Q"}}));
+  EXPECT_EQ(empty.calls()[1], (Call{Op::kPen, white}));
+
+  RecordingCanvas filled;
+  DrawPagesSlot(filled, PageSlot{"1", "a.ilf", {{P(255, 8, 0, 2), P(40, 100, 0, 2, 1)}}}, true);
+  const std::vector<Call> strokes = filled.Strokes();
+  ASSERT_EQ(strokes.size(), 7u);
+  EXPECT_EQ(strokes[0], (Call{Op::kFill, 0, 0, 64, 64, 0}));
+  // Quarter scale; the blanked point is reached by a move and marked.
+  EXPECT_EQ(strokes[1], (Call{Op::kMove, 63, 2}));
+  EXPECT_EQ(strokes[2], (Call{Op::kMove, 10, 25}));
+  EXPECT_EQ(strokes[3], (Call{Op::kEllipse, 9, 26, 11, 24}));
+  EXPECT_EQ(strokes[4].text, "1");
+  EXPECT_EQ(strokes[5], (Call{Op::kRectangle, 0, 0, 64, 64}));
+  EXPECT_EQ(strokes[6], (Call{Op::kRectangle, 1, 1, 63, 63}));
+}
+
+TEST(QuickPagesPictures, PlayImageInThePlayersColoursAtTheDepths) {
+  PlaySettingsValues settings;
+  settings.greenDepth = 0;
+  RecordingCanvas canvas;
+  const Drawing frame = {{P(10, 10, 0, 1), P(300, 20, 0, 1)}, {P(30, -5, 0, 1, 1)}};
+  DrawPagesDisplay(canvas, frame, 4, kColourModeAuto, 0, settings);
+  const int magenta = 0xFF00FF;  // white without green
+  EXPECT_EQ(canvas.calls(), (std::vector<Call>{{Op::kFill, 0, 0, 256, 256, 0},
+                                               {Op::kPen, magenta},
+                                               {Op::kMove, 10, 10},
+                                               {Op::kPen, magenta},
+                                               {Op::kLine, 255, 20},
+                                               {Op::kPen, magenta},
+                                               {Op::kMove, 30, 0},
+                                               {Op::kEllipse, 29, 1, 31, -1},
+                                               {Op::kPen, 0xFFFFFF},
+                                               {Op::kText, 0, 0, 5, 0, 0, "5"}}));
+  // The players' colour: a fixed palette index for every lit point.
+  RecordingCanvas red;
+  DrawPagesDisplay(red, frame, 0, kColourRed, 0, PlaySettingsValues());
+  EXPECT_EQ(red.calls()[1], (Call{Op::kPen, 0x0000FF}));
 }
 
 struct PagesRun {

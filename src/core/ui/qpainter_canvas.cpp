@@ -9,6 +9,14 @@ QColor ToQColor(PackedColour colour) {
   return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
+QImage CanvasPicture(int size, const std::function<void(Canvas&)>& draw) {
+  QImage image(size, size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QPainterCanvas canvas(painter);
+  draw(canvas);
+  return image;
+}
+
 QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter), colour_(Qt::black) {
   painter_.setBrush(Qt::NoBrush);
   ApplyPen();

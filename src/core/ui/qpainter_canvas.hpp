@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QPainter>
+#include <functional>
 
 #include "core/canvas.hpp"
 
@@ -33,5 +35,8 @@ class QPainterCanvas final : public Canvas {
 
 // The Qt colour of a packed palette colour.
 QColor ToQColor(PackedColour colour);
+
+// A square picture of `size` pixels drawn through a canvas.
+QImage CanvasPicture(int size, const std::function<void(Canvas&)>& draw);
 
 }  // namespace ravix

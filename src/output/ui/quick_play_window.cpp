@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -35,14 +34,6 @@ constexpr auto kRelaxed = std::memory_order_relaxed;
 
 // "Select play", in QuickPlayMode order.
 constexpr std::array kModeCaptions = {"Drawing", "ILDA", "segment"};
-
-QImage Picture(int size, const std::function<void(Canvas&)>& draw) {
-  QImage image(size, size, QImage::Format_RGB32);
-  QPainter painter(&image);
-  QPainterCanvas canvas(painter);
-  draw(canvas);
-  return image;
-}
 
 void ShowNames(QListWidget& list, const FileListModel& files) {
   const QSignalBlocker blocker(&list);
@@ -326,7 +317,7 @@ void QuickPlayWindow::ShowThumbnails() {
     if (slot >= drawings.size())
       continue;
     const bool selected = static_cast<std::int32_t>(slot) == model_->slot();
-    thumbnail->setPixmap(QPixmap::fromImage(Picture(kQuickThumbnailSize, [&](Canvas& canvas) {
+    thumbnail->setPixmap(QPixmap::fromImage(CanvasPicture(kQuickThumbnailSize, [&](Canvas& canvas) {
       DrawQuickThumbnail(canvas, drawings[slot], selected);
     })));
   }
@@ -385,8 +376,8 @@ void QuickPlayWindow::OnPreviewTimer() {
   const QuickPreviewFiring firing = model_->FirePreview(
       session_.live(), std::chrono::milliseconds{frameTimer_.interval()}, frame);
   if (firing.draw) {
-    preview_ =
-        Picture(kPictureSize, [&](Canvas& canvas) { DrawQuickPreview(canvas, frame.drawing); });
+    preview_ = CanvasPicture(kPictureSize,
+                             [&](Canvas& canvas) { DrawQuickPreview(canvas, frame.drawing); });
     picture_->setPixmap(QPixmap::fromImage(preview_));
     pointCount_->setNum(frame.pointCount);
     emit frameShown(QString::fromStdString(model_->playingName()), frame.pointCount, preview_);
