@@ -22,6 +22,7 @@ Status PlayHost::StartPlay(std::uint8_t playType, PlayJob job) {
     return Status::Failure("the running play did not stop");
   live_.control.stopRequested.store(false, std::memory_order_relaxed);
   thread_ = std::make_unique<PlayThread>(playType, std::move(job), live_, bus_);
+  ++generation_;
   return {};
 }
 

@@ -36,12 +36,15 @@ class PlayHost {
   Status StartPlay(std::uint8_t playType, PlayJob job);
 
   bool Running();
+  // Counts the loops started; a window's timers serve its own start only.
+  std::uint64_t generation() const { return generation_; }
 
  private:
   LiveState& live_;
   const ControllerBus& bus_;
   const std::chrono::milliseconds stopTimeout_;
   std::unique_ptr<PlayThread> thread_;
+  std::uint64_t generation_ = 0;
 };
 
 }  // namespace ravix

@@ -271,11 +271,16 @@ void QuickPagesWindow::Play() {
     return;  // nothing selected, or the running play did not stop
   frames_ = std::move(list);
   playingName_ = QString::fromStdString(file->filename().string());
+  playGeneration_ = session_.host().generation();
   tickTimer_.start(kTickFirstMs);
   displayTimer_.start(kDisplayFirstMs);
 }
 
 void QuickPagesWindow::OnDisplayTimer() {
+  if (session_.host().generation() != playGeneration_) {
+    tickTimer_.stop();  // another window's play took over
+    return;
+  }
   const PagesDisplayFiring firing = FirePagesDisplay(session_.live(), *channel_);
   if (firing.draw && frames_ && static_cast<std::size_t>(firing.frameIndex) < frames_->size()) {
     playImage_ = CanvasPicture(kPagesPictureSize, [&](Canvas& canvas) {

@@ -76,6 +76,8 @@ class QuickPagesWindow : public QMainWindow {
   // pagesPlayList of the play started last, and its file name.
   std::shared_ptr<const FrameList> frames_;
   QString playingName_;
+  // The host's start that the timers serve.
+  std::uint64_t playGeneration_ = 0;
   PlayToolbar* toolbar_;
   QTabBar* tabs_ = nullptr;
   std::vector<PageSlot> page_;

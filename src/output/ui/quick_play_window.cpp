@@ -363,6 +363,7 @@ void QuickPlayWindow::Play() {
   }
   if (!session_.host().Running())
     return;  // no file to play
+  playGeneration_ = session_.host().generation();
   frameTimer_.start(kQuickTimerStartPeriod);
   previewTimer_.start(kQuickTimerStartPeriod);
 }
@@ -372,6 +373,10 @@ void QuickPlayWindow::OnFrameTimer() {
 }
 
 void QuickPlayWindow::OnPreviewTimer() {
+  if (session_.host().generation() != playGeneration_) {
+    frameTimer_.stop();  // another window's play took over
+    return;
+  }
   QuickPreviewFrame frame;
   const QuickPreviewFiring firing = model_->FirePreview(
       session_.live(), std::chrono::milliseconds{frameTimer_.interval()}, frame);

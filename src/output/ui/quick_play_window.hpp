@@ -85,6 +85,8 @@ class QuickPlayWindow : public QMainWindow {
   QCheckBox* point_ = nullptr;
   ColourPanelGroup* colourPanels_ = nullptr;
   QImage preview_;
+  // The host's start that the timers serve.
+  std::uint64_t playGeneration_ = 0;
   QTimer frameTimer_;
   QTimer previewTimer_;
 };

@@ -107,6 +107,27 @@ TEST(QuickPlayWindow, ThumbnailsListsAndColoursFollowTheModel) {
   EXPECT_EQ(f.t.session->live().settings.scanRateCode, 50);
 }
 
+TEST(QuickPlayWindow, APlayStartedElsewhereLeavesItsFramesAlone) {
+  QuickPlayFixture f;
+  int shown = 0;
+  QObject::connect(f.quick.get(), &QuickPlayWindow::frameShown, [&] { ++shown; });
+  f.quick->Play();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown > 0; }, 3000));
+
+  // Another window's player: it raises settingsChanged for its own preview.
+  auto job = std::make_shared<QuickPlayJob>();
+  job->drawing = {{P(0, 0), P(9, 9)}};
+  job->channel = std::make_shared<QuickPlayChannel>();
+  ASSERT_TRUE(StartQuickPlay(f.t.session->host(), f.t.session->live(), job, kPlayTypeQuickDrawing,
+                             {}, nullptr)
+                  .ok());
+  QTest::qWait(100);
+  const int before = shown;
+  QTest::qWait(200);
+  EXPECT_EQ(shown, before);
+  EXPECT_TRUE(f.t.session->live().control.settingsChanged);  // left for its owner
+}
+
 TEST(QuickPlayWindow, AGoneWindowLeavesNoTargetBehind) {
   QuickPlayFixture f;
   f.quick->toolbar()->settingsAction()->trigger();
