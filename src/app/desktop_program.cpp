@@ -45,6 +45,7 @@ DesktopProgram::~DesktopProgram() {
   playPreview_.reset();
   about_.reset();
   quickPlay_.reset();
+  textPlay_.reset();
   deviceSelect_.reset();
   playSettings_.reset();
   main_.reset();
@@ -53,11 +54,12 @@ DesktopProgram::~DesktopProgram() {
 }
 
 void DesktopProgram::CreateWindows() {
-  static constexpr std::array<CreateStep, 8> kCreationOrder = {
+  static constexpr std::array<CreateStep, 9> kCreationOrder = {
       &DesktopProgram::CreateMainWindow,         &DesktopProgram::CreatePlaySettingsWindow,
-      &DesktopProgram::CreateDeviceSelectWindow, &DesktopProgram::CreateQuickPlayWindow,
-      &DesktopProgram::CreateAboutBox,           &DesktopProgram::CreatePlayPreviewWindow,
-      &DesktopProgram::CreateQuickPagesWindow,   &DesktopProgram::CreateLaserViewWindows,
+      &DesktopProgram::CreateDeviceSelectWindow, &DesktopProgram::CreateTextPlayWindow,
+      &DesktopProgram::CreateQuickPlayWindow,    &DesktopProgram::CreateAboutBox,
+      &DesktopProgram::CreatePlayPreviewWindow,  &DesktopProgram::CreateQuickPagesWindow,
+      &DesktopProgram::CreateLaserViewWindows,
   };
   for (CreateStep step : kCreationOrder)
     (this->*step)();
@@ -93,11 +95,26 @@ void DesktopProgram::CreateDeviceSelectWindow() {
                    &MainWindow::Refresh);
 }
 
+void DesktopProgram::CreateTextPlayWindow() {
+  textPlay_ = std::make_unique<TextPlayWindow>(*session_);
+  Register("text_play_window", textPlay_.get());
+  main_->SetOpener(MainButton::kTextPlay, [this] { OpenWindow(*textPlay_); });
+  QObject::connect(textPlay_.get(), &TextPlayWindow::playSettingsRequested, playSettings_.get(),
+                   &PlaySettingsWindow::OpenFor);
+}
+
 void DesktopProgram::CreateQuickPlayWindow() {
   quickPlay_ = std::make_unique<QuickPlayWindow>(*session_);
   Register("quick_play_window", quickPlay_.get());
   main_->SetOpener(MainButton::kQuickPlay, [this] { OpenWindow(*quickPlay_); });
   ConnectPlayer(*quickPlay_);
+  // Rolling text plays on the quick player's channel and timers, which show
+  // its frames in the text window too.
+  textPlay_->UseQuickPlayer(quickPlay_->model().channel);
+  QObject::connect(textPlay_.get(), &TextPlayWindow::textPlayStarted, quickPlay_.get(),
+                   &QuickPlayWindow::ShowTextPlay);
+  QObject::connect(quickPlay_.get(), &QuickPlayWindow::textFrameShown, textPlay_.get(),
+                   &TextPlayWindow::ShowFrame);
 }
 
 void DesktopProgram::CreateAboutBox() {

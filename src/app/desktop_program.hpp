@@ -17,6 +17,7 @@
 #include "output/ui/play_settings_window.hpp"
 #include "output/ui/quick_pages_window.hpp"
 #include "output/ui/quick_play_window.hpp"
+#include "output/ui/text_play_window.hpp"
 
 namespace ravix {
 
@@ -39,6 +40,7 @@ class DesktopProgram {
   DesktopSession& session() { return *session_; }
   MainWindow& mainWindow() { return *main_; }
   PlaySettingsWindow& playSettingsWindow() { return *playSettings_; }
+  TextPlayWindow& textPlayWindow() { return *textPlay_; }
   QuickPlayWindow& quickPlayWindow() { return *quickPlay_; }
   QuickPagesWindow& quickPagesWindow() { return *quickPages_; }
   // Every window with a file-friendly name, in creation order.
@@ -48,6 +50,7 @@ class DesktopProgram {
   void CreateMainWindow();
   void CreatePlaySettingsWindow();
   void CreateDeviceSelectWindow();
+  void CreateTextPlayWindow();
   void CreateQuickPlayWindow();
   void CreateAboutBox();
   void CreatePlayPreviewWindow();
@@ -64,6 +67,7 @@ class DesktopProgram {
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<PlaySettingsWindow> playSettings_;
   std::unique_ptr<DeviceSelectWindow> deviceSelect_;
+  std::unique_ptr<TextPlayWindow> textPlay_;
   std::unique_ptr<QuickPlayWindow> quickPlay_;
   std::unique_ptr<AboutBox> about_;
   std::unique_ptr<PlayPreviewWindow> playPreview_;

@@ -21,19 +21,23 @@ GlyphOutlineSource* TextEditModel::Font(Status& status) {
   return font_.get();
 }
 
+std::vector<std::string> TextEditModel::GbkLines() const {
+  std::vector<std::string> gbkLines;
+  gbkLines.reserve(lines.size());
+  for (const std::string& line : lines)
+    gbkLines.push_back(EncodeGbk(line));
+  return gbkLines;
+}
+
 Status TextEditModel::Preview(std::uint8_t colour) {
   textObjects_.clear();
   Status status;
   GlyphOutlineSource* font = Font(status);
   if (!font)
     return status;
-  std::vector<std::string> gbkLines;
-  gbkLines.reserve(lines.size());
-  for (const std::string& line : lines)
-    gbkLines.push_back(EncodeGbk(line));
   TextOutlineOptions generation = options;
   generation.colour = colour;
-  textObjects_ = GenerateTextObjects(gbkLines, generation, *font);
+  textObjects_ = GenerateTextObjects(GbkLines(), generation, *font);
   return {};
 }
 

@@ -53,6 +53,9 @@ class TextEditModel {
   // becomes Select O with the message "Select object".
   Status Ok(PictureEditor& editor, PictureDocument& document);
 
+  // The text box's lines in GBK bytes, as they are laid out.
+  std::vector<std::string> GbkLines() const;
+
   // The font for rolling text (the text window's play button).
   GlyphOutlineSource* Font(Status& status);
 

@@ -196,6 +196,11 @@ Status QuickPlayModel::Play(PlayHost& host, LiveState& live, const PlayButtons& 
   return StartQuickPlay(host, live, std::move(job), playType, buttons, showStatus);
 }
 
+void QuickPlayModel::BorrowForText() {
+  playingMode_ = QuickPlayMode::kText;
+  playingName_.clear();
+}
+
 std::chrono::milliseconds QuickPlayModel::FireFrameTimer(const LiveState& live) {
   if (playingMode_ != QuickPlayMode::kSegment)
     return FireQuickFrameTimer(playingMode_, live, *channel);
@@ -217,6 +222,10 @@ QuickPreviewFrame QuickPlayModel::TakeFrame() const {
     return frame;
   }
   frame.pointCount = channel->pointCount.load(kRelaxed);
+  if (playingMode_ == QuickPlayMode::kText) {
+    frame.drawing = channel->TextFrame();
+    return frame;
+  }
   if (!job_)
     return frame;
   if (playingMode_ == QuickPlayMode::kIlda) {

@@ -100,6 +100,10 @@ class QuickPlayModel {
   // no current file nothing starts.
   Status Play(PlayHost& host, LiveState& live, const PlayButtons& buttons,
               const std::function<void(const std::string&)>& showStatus);
+  // A rolling text play borrows the timers: the playing mode becomes text,
+  // whose preview is the frame the text player built last.
+  void BorrowForText();
+
   // The copy the running play plays, for the preview; null before the first.
   std::shared_ptr<const QuickPlayJob> playing() const { return job_; }
   // The mode and file name of the play started last.

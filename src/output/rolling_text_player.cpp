@@ -62,6 +62,8 @@ class TextPlaySession {
   void Hold(const Drawing& frame) {
     job_.quick->pointCount.store(static_cast<std::int32_t>(PointCount(frame)), kRelaxed);
     job_.quick->PublishTextFrame(frame);
+    // A new frame for the quick player's preview timer.
+    live_.control.settingsChanged.store(true, kRelaxed);
     std::int32_t held = 0;
     while (held < job_.text->stayTicks.load(kRelaxed) && !Stopped()) {
       controlMessages_.SendIfChanged();

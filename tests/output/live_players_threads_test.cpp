@@ -211,6 +211,7 @@ TEST(LivePlayers, RollingTextReadsItsParametersWhilePlaying) {
   {
     TickThread timer(quick->frameTick);
     ASSERT_TRUE(rig.WaitForFrames(20));
+    EXPECT_TRUE(rig.live.control.settingsChanged);  // each frame announced to the preview
     text->rollStep = 40;
     text->windowCount = 2;
     ASSERT_TRUE(rig.WaitForFrames(20));

@@ -82,6 +82,19 @@ TEST(QuickPlayModel, DrawingChoiceFollowsPageAndSlotAndSegmentTicksEvery100Ms) {
   EXPECT_TRUE(model.FirePreview(live, std::chrono::milliseconds{10}, frame).draw);
   EXPECT_TRUE(frame.drawing.empty());
   EXPECT_FALSE(live.control.settingsChanged);
+
+  // Lent to rolling text, the timers run in text mode on the text frame.
+  model.BorrowForText();
+  EXPECT_EQ(model.playingMode(), QuickPlayMode::kText);
+  model.channel->PublishTextFrame({{P(1, 2), P(3, 4)}});
+  model.channel->pointCount = 2;
+  live.control.settingsChanged = true;
+  EXPECT_TRUE(model.FirePreview(live, std::chrono::milliseconds{10}, frame).draw);
+  EXPECT_EQ(frame.drawing, (Drawing{{P(1, 2), P(3, 4)}}));
+  EXPECT_EQ(frame.pointCount, 2);
+  live.control.playing = false;
+  EXPECT_STREQ(model.FirePreview(live, std::chrono::milliseconds{10}, frame).endMessage,
+               kQuickTextOverText);
 }
 
 TEST(QuickPreviewFrame, ModesTurnTheirFramesIntoThePicture) {

@@ -85,6 +85,16 @@ void ConnectPlayToggles(PlayToolbar& toolbar, PlaySettingsPanel& panel) {
                    [&](bool on) { panel.SetPaused(on); });
 }
 
+PlayOwnerTarget ToolbarOwnerTarget(PlayToolbar& toolbar, std::function<void()> pressPlay) {
+  return PlayOwnerTarget{[&toolbar](const PlayButtons& b) { toolbar.SetButtons(b); },
+                         std::move(pressPlay),
+                         [&toolbar](bool on) {
+                           PlayButtons buttons = toolbar.Buttons();
+                           buttons.loop = on;
+                           toolbar.SetButtons(buttons);
+                         }};
+}
+
 void ConnectPlayToolbar(PlayToolbar& toolbar, PlaySettingsPanel& panel) {
   ConnectPlayToggles(toolbar, panel);
   QObject::connect(toolbar.playAction(), &QAction::triggered, &toolbar,

@@ -45,6 +45,9 @@ class PlayToolbar : public QToolBar {
 // Connects a toolbar's loop, stop, mirror and pause buttons to the rules of
 // `panel`; a player window handles play itself.
 void ConnectPlayToggles(PlayToolbar& toolbar, PlaySettingsPanel& panel);
+// What a player window with `toolbar` offers the play settings window: its
+// toggles set from there, and `pressPlay` for its play button.
+PlayOwnerTarget ToolbarOwnerTarget(PlayToolbar& toolbar, std::function<void()> pressPlay);
 // Connects every button, play included, to the rules of `panel`.
 void ConnectPlayToolbar(PlayToolbar& toolbar, PlaySettingsPanel& panel);
 

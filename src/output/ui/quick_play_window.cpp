@@ -22,6 +22,7 @@
 #include "core/ui/qpainter_canvas.hpp"
 #include "output/ui/colour_panel_group.hpp"
 #include "output/ui/play_toolbar.hpp"
+#include "output/ui/preview_picture.hpp"
 #include "output/ui/thumbnail_slot.hpp"
 
 namespace ravix {
@@ -96,14 +97,7 @@ QuickPlayWindow::QuickPlayWindow(DesktopSession& session, QWidget* parent)
   PlaySettingsPanel& panel = session_.playSettings();
   panel.AddColourModeTarget(model_->channel->colourMode);
   panel.AddColourModeTarget(model_->segmentChannel->selectedColour);
-  panel.Targets().Set(
-      kOwnerQuickPlay,
-      PlayOwnerTarget{[this](const PlayButtons& b) { toolbar_->SetButtons(b); }, [this] { Play(); },
-                      [this](bool on) {
-                        PlayButtons buttons = toolbar_->Buttons();
-                        buttons.loop = on;
-                        toolbar_->SetButtons(buttons);
-                      }});
+  panel.Targets().Set(kOwnerQuickPlay, ToolbarOwnerTarget(*toolbar_, [this] { Play(); }));
   ShowLists();
   ShowMode();
   ChooseColour(model_->channel->colourMode.load(kRelaxed));
@@ -249,17 +243,9 @@ QWidget* QuickPlayWindow::BuildControls() {
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  picture_ = new QLabel(box);
-  picture_->setObjectName("preview");
-  picture_->setFixedSize(kPictureSize, kPictureSize);
-  picture_->setPixmap(QPixmap::fromImage(preview_));
-  auto* count = new QHBoxLayout;
-  pointCount_ = new QLabel("0", box);
-  pointCount_->setObjectName("Pointcount");
-  count->addWidget(new QLabel("Pointcount", box));
-  count->addWidget(pointCount_, 1);
-  layout->addWidget(picture_);
-  layout->addLayout(count);
+  const PreviewPicture preview = AddPreviewPicture(*layout, box, preview_, "Pointcount");
+  picture_ = preview.picture;
+  pointCount_ = preview.pointCount;
 
   auto* sliders = new QGridLayout;
   for (std::size_t i = 0; i < kQuickSliderCount; ++i) {
@@ -363,6 +349,16 @@ void QuickPlayWindow::Play() {
   }
   if (!session_.host().Running())
     return;  // no file to play
+  StartTimers();
+}
+
+void QuickPlayWindow::ShowTextPlay(const QString& startText) {
+  statusBar()->showMessage(startText);
+  model_->BorrowForText();
+  StartTimers();
+}
+
+void QuickPlayWindow::StartTimers() {
   playGeneration_ = session_.host().generation();
   frameTimer_.start(kQuickTimerStartPeriod);
   previewTimer_.start(kQuickTimerStartPeriod);
@@ -386,6 +382,8 @@ void QuickPlayWindow::OnPreviewTimer() {
     picture_->setPixmap(QPixmap::fromImage(preview_));
     pointCount_->setNum(frame.pointCount);
     emit frameShown(QString::fromStdString(model_->playingName()), frame.pointCount, preview_);
+    if (model_->playingMode() == QuickPlayMode::kText)
+      emit textFrameShown(frame.pointCount, preview_);
   }
   if (firing.again) {
     previewTimer_.start(firing.nextPeriod);

@@ -41,6 +41,9 @@ class QuickPlayWindow : public QMainWindow {
 
   // The toolbar's play button.
   void Play();
+  // A rolling text play started: it borrows both timers in text mode and the
+  // status line, which shows `startText`.
+  void ShowTextPlay(const QString& startText);
 
  signals:
   // The toolbar's play settings button: the window to open with this owner.
@@ -48,6 +51,8 @@ class QuickPlayWindow : public QMainWindow {
   // Each frame the preview drew: the file played, its point count and the
   // picture, for the play settings and "Play" windows.
   void frameShown(const QString& fileName, int pointCount, const QImage& picture);
+  // Each rolling text frame the preview drew, for the text window.
+  void textFrameShown(int pointCount, const QImage& picture);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -64,6 +69,8 @@ class QuickPlayWindow : public QMainWindow {
   void ShowStatus(const std::string& text);
   void ChooseColour(std::int32_t code);
   void DeleteDrawing();
+  // Both timers at their start period, serving the play the host started last.
+  void StartTimers();
   void OnFrameTimer();
   void OnPreviewTimer();
 
