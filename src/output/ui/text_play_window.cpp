@@ -194,6 +194,11 @@ void TextPlayWindow::UseQuickPlayer(std::shared_ptr<QuickPlayChannel> channel) {
   model_->quick = std::move(channel);
 }
 
+void TextPlayWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  Changed();
+}
+
 void TextPlayWindow::Changed() {
   if (model_->text.autoPreview)
     RunPreview();

@@ -50,6 +50,10 @@ class TextPlayWindow : public QMainWindow {
   // its status line showing `startText`.
   void textPlayStarted(const QString& startText);
 
+ protected:
+  // With "Auto preview" ticked the text shows as soon as the window does.
+  void showEvent(QShowEvent* event) override;
+
  private:
   QWidget* BuildText();
   QWidget* BuildPreview();
