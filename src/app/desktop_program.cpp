@@ -1,5 +1,6 @@
 #include "app/desktop_program.hpp"
 
+#include <QPushButton>
 #include <array>
 
 #include "output/libusb_driver.hpp"
@@ -42,8 +43,10 @@ DesktopProgram::~DesktopProgram() {
   windows_.clear();
   laserViewWindows_.clear();
   quickPages_.reset();
+  frameReduction_.reset();
   playPreview_.reset();
   about_.reset();
+  converter_.reset();
   quickPlay_.reset();
   textPlay_.reset();
   deviceSelect_.reset();
@@ -54,11 +57,17 @@ DesktopProgram::~DesktopProgram() {
 }
 
 void DesktopProgram::CreateWindows() {
-  static constexpr std::array<CreateStep, 9> kCreationOrder = {
-      &DesktopProgram::CreateMainWindow,         &DesktopProgram::CreatePlaySettingsWindow,
-      &DesktopProgram::CreateDeviceSelectWindow, &DesktopProgram::CreateTextPlayWindow,
-      &DesktopProgram::CreateQuickPlayWindow,    &DesktopProgram::CreateAboutBox,
-      &DesktopProgram::CreatePlayPreviewWindow,  &DesktopProgram::CreateQuickPagesWindow,
+  static constexpr std::array<CreateStep, 11> kCreationOrder = {
+      &DesktopProgram::CreateMainWindow,
+      &DesktopProgram::CreatePlaySettingsWindow,
+      &DesktopProgram::CreateDeviceSelectWindow,
+      &DesktopProgram::CreateTextPlayWindow,
+      &DesktopProgram::CreateQuickPlayWindow,
+      &DesktopProgram::CreateConverterWindow,
+      &DesktopProgram::CreateAboutBox,
+      &DesktopProgram::CreatePlayPreviewWindow,
+      &DesktopProgram::CreateFrameReductionWindow,
+      &DesktopProgram::CreateQuickPagesWindow,
       &DesktopProgram::CreateLaserViewWindows,
   };
   for (CreateStep step : kCreationOrder)
@@ -117,6 +126,23 @@ void DesktopProgram::CreateQuickPlayWindow() {
                    &TextPlayWindow::ShowFrame);
 }
 
+void DesktopProgram::CreateConverterWindow() {
+  converter_ = std::make_unique<ConverterWindow>(session_->workspace());
+  Register("converter_window", converter_.get());
+  main_->SetOpener(MainButton::kConverter, [this] { OpenWindow(*converter_); });
+  // Its menu opens what the main window opens, once those windows exist.
+  ConverterWindow* converter = converter_.get();
+  QObject::connect(converter, &ConverterWindow::mainButtonRequested, converter,
+                   [this](MainButton button) { main_->button(button)->click(); });
+  QObject::connect(converter, &ConverterWindow::mainWindowRequested, converter,
+                   [this] { OpenWindow(*main_); });
+  QObject::connect(converter, &ConverterWindow::detectDeviceRequested, main_.get(),
+                   &MainWindow::DetectDevice);
+  QObject::connect(converter, &ConverterWindow::exitRequested, main_.get(), &QWidget::close);
+  QObject::connect(converter, &ConverterWindow::aboutRequested, converter,
+                   [this] { OpenWindow(*about_); });
+}
+
 void DesktopProgram::CreateAboutBox() {
   about_ = std::make_unique<AboutBox>();
   Register("about_box", about_.get());
@@ -127,6 +153,12 @@ void DesktopProgram::CreatePlayPreviewWindow() {
   Register("play_preview_window", playPreview_.get());
   QObject::connect(quickPlay_.get(), &QuickPlayWindow::frameShown, playPreview_.get(),
                    &PlayPreviewWindow::ShowPlayFile);
+}
+
+void DesktopProgram::CreateFrameReductionWindow() {
+  frameReduction_ = std::make_unique<FrameReductionWindow>();
+  Register("frame_reduction_window", frameReduction_.get());
+  converter_->UseReductionWindow(*frameReduction_);
 }
 
 void DesktopProgram::CreateQuickPagesWindow() {

@@ -8,6 +8,8 @@
 
 #include "app/program_options.hpp"
 #include "core/ui/about_box.hpp"
+#include "drawing/ui/converter_window.hpp"
+#include "drawing/ui/frame_reduction_window.hpp"
 #include "output/desktop_session.hpp"
 #include "output/simulated_laser_views.hpp"
 #include "output/ui/device_select_window.hpp"
@@ -43,6 +45,7 @@ class DesktopProgram {
   TextPlayWindow& textPlayWindow() { return *textPlay_; }
   QuickPlayWindow& quickPlayWindow() { return *quickPlay_; }
   QuickPagesWindow& quickPagesWindow() { return *quickPages_; }
+  ConverterWindow& converterWindow() { return *converter_; }
   // Every window with a file-friendly name, in creation order.
   const std::vector<std::pair<std::string, QWidget*>>& Windows() const { return windows_; }
 
@@ -52,8 +55,10 @@ class DesktopProgram {
   void CreateDeviceSelectWindow();
   void CreateTextPlayWindow();
   void CreateQuickPlayWindow();
+  void CreateConverterWindow();
   void CreateAboutBox();
   void CreatePlayPreviewWindow();
+  void CreateFrameReductionWindow();
   void CreateQuickPagesWindow();
   // A player window's play settings button and the frames it shows.
   template <class Player>
@@ -69,8 +74,10 @@ class DesktopProgram {
   std::unique_ptr<DeviceSelectWindow> deviceSelect_;
   std::unique_ptr<TextPlayWindow> textPlay_;
   std::unique_ptr<QuickPlayWindow> quickPlay_;
+  std::unique_ptr<ConverterWindow> converter_;
   std::unique_ptr<AboutBox> about_;
   std::unique_ptr<PlayPreviewWindow> playPreview_;
+  std::unique_ptr<FrameReductionWindow> frameReduction_;
   std::unique_ptr<QuickPagesWindow> quickPages_;
   std::vector<std::unique_ptr<LaserViewWindow>> laserViewWindows_;
   std::vector<std::pair<std::string, QWidget*>> windows_;

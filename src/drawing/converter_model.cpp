@@ -9,6 +9,7 @@
 #include "drawing/converter.hpp"
 #include "drawing/file_size_text.hpp"
 #include "drawing/frame_list_file.hpp"
+#include "drawing/preview_drawing.hpp"
 
 namespace ravix {
 namespace {
@@ -16,6 +17,7 @@ namespace {
 constexpr int kDrawingScale = 1;
 // The converter's "base" of a file name drops its last four characters.
 constexpr std::size_t kExtensionLength = 4;
+constexpr int kFrameNumberPointSize = 5;
 
 bool FileExists(const std::filesystem::path& path) {
   std::error_code error;
@@ -43,6 +45,10 @@ std::string BaseName(const std::string& fileName) {
                                             : std::string();
 }
 
+std::string DrawingFilesText(std::size_t count) {
+  return std::to_string(count) + " drawing files";
+}
+
 }  // namespace
 
 std::string WithExtension(std::string_view name, std::string_view extension) {
@@ -68,6 +74,11 @@ Status ConverterModel::Report(Status status) {
   return status;
 }
 
+Status ConverterModel::Saved(const std::string& what) {
+  message = "Saved " + what;
+  return {};
+}
+
 Status ConverterModel::ConvertListToIlda(const YesNoQuestion& ask) {
   const std::string_view typed = TrimBlanks(newIldaFileName);
   if (convertList.empty() || typed.empty())
@@ -79,7 +90,7 @@ Status ConverterModel::ConvertListToIlda(const YesNoQuestion& ask) {
   if (Status status = IldaFileWrite(ildaFiles.PathOf(name), image); !status)
     return Report(status);
   ShowNewIldaFile(name);
-  return {};
+  return Saved(name);
 }
 
 Status ConverterModel::ConvertListToFrameList() {
@@ -89,7 +100,7 @@ Status ConverterModel::ConvertListToFrameList() {
   const FrameList frames = DrawingListToFrameList(PathsIn(drawingFiles, convertList));
   const Status status = FrameListWrite(frameLists.PathOf(name), frames);
   frameLists.Refresh();
-  return Report(status);
+  return status ? Saved(name) : Report(status);
 }
 
 Status ConverterModel::IldaToFrameList(const YesNoQuestion& ask, FrameReductionModel& window,
@@ -120,13 +131,15 @@ Status ConverterModel::IldaToFrameList(const YesNoQuestion& ask, FrameReductionM
   if (!written)
     return Report(written);
   if (!window.createDrawingFiles)
-    return {};
+    return Saved(listName);
   convertList.Clear();
   const Status exploded = ExplodeFrameList(window.resultFrames(), drawingFiles.folder() / base);
   if (exploded)
     convertList.Append(ExplodedNames(base, window.resultFrames().size()));
   drawingFiles.Refresh();
-  return Report(exploded);
+  if (!exploded)
+    return Report(exploded);
+  return Saved(listName + ", " + DrawingFilesText(window.resultFrames().size()));
 }
 
 Status ConverterModel::ExplodeSelectedFrameList() {
@@ -140,7 +153,7 @@ Status ConverterModel::ExplodeSelectedFrameList() {
   if (exploded)
     convertList.Append(ExplodedNames(base, frames.size()));
   drawingFiles.Refresh();
-  return Report(exploded);
+  return exploded ? Saved(DrawingFilesText(frames.size())) : Report(exploded);
 }
 
 Status ConverterModel::MergeIldaList(const YesNoQuestion& ask) {
@@ -153,7 +166,7 @@ Status ConverterModel::MergeIldaList(const YesNoQuestion& ask) {
   if (Status status = IldaFileWrite(ildaFiles.PathOf(name), merged); !status)
     return Report(status);
   ShowNewIldaFile(name);
-  return {};
+  return Saved(name);
 }
 
 void ConverterModel::RefreshAll() {
@@ -189,6 +202,16 @@ void ConverterModel::RemoveConvertEntry() {
 void ConverterModel::SelectConvertEntry(std::size_t index) {
   convertList.Select(index);
   PreviewConvertEntry();
+}
+
+void ConverterModel::SelectIldaFile(std::size_t index) {
+  ildaFiles.Select(index);
+  ReloadIldaPreview();
+}
+
+void ConverterModel::SetIldaFolder(const std::filesystem::path& folder) {
+  ildaFiles.SetFolder(folder);
+  ReloadIldaPreview();
 }
 
 void ConverterModel::AddSelectedIldaFiles() {
@@ -248,6 +271,15 @@ DrawingObject ConverterModel::ildaPreviewObject() const {
   for (const LaserPoint& point : ildaPreviewImage_.frames[ildaPreviewFrame_].points)
     object.push_back(IldaToDrawingPoint(point));
   return object;
+}
+
+void ConverterModel::DrawIldaPreview(Canvas& canvas) const {
+  const DrawingObject object = ildaPreviewObject();
+  DrawHalfScalePreview(canvas, {object});
+  if (object.empty())
+    return;
+  canvas.SetPenColour(PaletteColour(kColourWhite));
+  canvas.Text(0, 0, std::to_string(ildaPreviewFrame_ + 1), kFrameNumberPointSize);
 }
 
 std::optional<std::uintmax_t> ConverterModel::SelectedIldaSize() const {

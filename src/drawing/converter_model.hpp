@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/canvas.hpp"
 #include "core/ilda_image.hpp"
 #include "core/laser_point.hpp"
 #include "core/status.hpp"
@@ -61,7 +62,7 @@ class ConverterModel {
   std::string newIldaFileName = kDefaultNewIldaFileName;
   std::string mergedIldaFileName = kDefaultMergedIldaFileName;
   std::string frameListName = kDefaultFrameListName;
-  // "Message:"
+  // "Message:": errors, names not found, and what a conversion saved.
   std::string message;
 
   // --- conversions ---------------------------------------------------------
@@ -88,6 +89,10 @@ class ConverterModel {
   void InsertSelectedDrawings();
   void RemoveConvertEntry();
   void SelectConvertEntry(std::size_t index);
+  // A click in the ILDA list loads the file into the preview when it is on.
+  void SelectIldaFile(std::size_t index);
+  // The ILDA list's folder tree moves the list to another folder.
+  void SetIldaFolder(const std::filesystem::path& folder);
   void AddSelectedIldaFiles();
   void InsertSelectedIldaFiles();
   // The Delete key on a file of the drawing or ILDA list.
@@ -110,6 +115,9 @@ class ConverterModel {
   // The shown frame's points at (x + 128, 128 - y), which DrawColouredPolyline
   // at divisor 2 draws as the ILDA preview; empty without a frame.
   DrawingObject ildaPreviewObject() const;
+  // The ILDA preview picture: the shown frame at half scale, numbered from 1 at
+  // the top left; black while the preview is off.
+  void DrawIldaPreview(Canvas& canvas) const;
   // The size text and hint of the selected ILDA file; empty without one.
   std::string selectedIldaSizeText() const;
   std::string selectedIldaSizeHint() const;
@@ -121,6 +129,8 @@ class ConverterModel {
   // Selects the written ILDA file and previews it when the preview is on.
   void ShowNewIldaFile(const std::string& name);
   Status Report(Status status);
+  // The message of a conversion that wrote `what`.
+  Status Saved(const std::string& what);
   std::optional<std::uintmax_t> SelectedIldaSize() const;
 
   Drawing drawingPreview_;

@@ -1,12 +1,21 @@
 #include "drawing/frame_reduction_model.hpp"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "drawing/point_reduction.hpp"
+#include "drawing/preview_drawing.hpp"
 
 namespace ravix {
 namespace {
+
+// Boxes leave out their far corner.
+constexpr int kSide = kHalfScalePreviewSize;
+constexpr PackedColour kEmptySlotGrey = 0x808080;
+constexpr int kCaptionPointSize = 7;
+constexpr int kCaptionMargin = 2;
+constexpr int kCountCaptionTop = kHalfScalePreviewSize - 14;
 
 // A copy of the frames with every point's state 0.
 FrameList PlainCopy(const FrameList& frames) {
@@ -36,7 +45,7 @@ void FrameReductionModel::SetThreshold(int threshold) {
 std::size_t FrameReductionModel::lastPage() const {
   if (source_.empty())
     return 0;
-  return (source_.size() + kThumbnailsPerPage - 1) / kThumbnailsPerPage - 1;
+  return (source_.size() + kReductionThumbnailsPerPage - 1) / kReductionThumbnailsPerPage - 1;
 }
 
 void FrameReductionModel::PreviousPage() {
@@ -50,15 +59,34 @@ void FrameReductionModel::NextPage() {
 }
 
 std::optional<std::size_t> FrameReductionModel::SlotFrame(std::size_t slot) const {
-  const std::size_t frame = page_ * kThumbnailsPerPage + slot;
-  if (slot >= kThumbnailsPerPage || frame >= result_.size())
+  const std::size_t frame = page_ * kReductionThumbnailsPerPage + slot;
+  if (slot >= kReductionThumbnailsPerPage || frame >= result_.size())
     return std::nullopt;
   return frame;
 }
 
 void FrameReductionModel::SelectSlot(std::size_t slot) {
-  if (slot < kThumbnailsPerPage)
+  if (slot < kReductionThumbnailsPerPage)
     slot_ = slot;
+}
+
+void FrameReductionModel::DrawThumbnail(Canvas& canvas, std::size_t slot) const {
+  const auto frame = SlotFrame(slot);
+  if (!frame) {
+    canvas.FillRectangle(0, 0, kSide, kSide, kEmptySlotGrey);
+    return;
+  }
+  const Drawing& drawing = result_[*frame];
+  DrawHalfScalePreview(canvas, drawing);
+  canvas.SetPenColour(PaletteColour(kColourWhite));
+  canvas.Text(kCaptionMargin, kCaptionMargin, std::to_string(*frame), kCaptionPointSize);
+  canvas.Text(kCaptionMargin, kCountCaptionTop, std::to_string(PointCount(drawing)),
+              kCaptionPointSize);
+  if (slot != slot_)
+    return;
+  canvas.SetPenColour(PaletteColour(kColourRed));
+  canvas.Rectangle(0, 0, kSide, kSide);
+  canvas.Rectangle(1, 1, kSide - 1, kSide - 1);
 }
 
 void FrameReductionModel::ReduceSelectedFrame() {

@@ -5,12 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "core/canvas.hpp"
 #include "core/status.hpp"
 #include "drawing/frame_list_file.hpp"
 
 namespace ravix {
 
-inline constexpr std::size_t kThumbnailsPerPage = 20;
+inline constexpr std::size_t kReductionThumbnailsPerPage = 20;
 
 // The "ILD to ilf" window's state: the source frames from the converter, the
 // result frames the reductions replace, the threshold, the thumbnail page and
@@ -41,6 +42,9 @@ class FrameReductionModel {
   std::size_t selectedSlot() const { return slot_; }
   // A click on a thumbnail; empty slots can be selected too.
   void SelectSlot(std::size_t slot);
+  // The thumbnail of `slot`: the result frame at half scale with its index
+  // (from 0) and point count, a red border when selected; grey when empty.
+  void DrawThumbnail(Canvas& canvas, std::size_t slot) const;
 
   // "Reduce points for this frame": nothing when the selected slot is empty.
   void ReduceSelectedFrame();

@@ -1,6 +1,13 @@
 #include "drawing/preview_drawing.hpp"
 
+#include "core/palette.hpp"
+
 namespace ravix {
+namespace {
+
+constexpr int kHalfScale = 2;
+
+}  // namespace
 
 void DrawPolyline(Canvas& canvas, const DrawingObject& points) {
   for (std::size_t i = 0; i < points.size(); ++i) {
@@ -26,6 +33,14 @@ void DrawColouredPolyline(Canvas& canvas, const DrawingObject& points, int divis
     if (point.blanked)
       canvas.Ellipse(x - 1, y - 1, x + 1, y + 1);
   }
+}
+
+void DrawHalfScalePreview(Canvas& canvas, const Drawing& drawing) {
+  // Boxes leave out their far corner: this covers the whole picture.
+  canvas.FillRectangle(0, 0, kHalfScalePreviewSize, kHalfScalePreviewSize,
+                       PaletteColour(kColourBlack));
+  for (const DrawingObject& object : drawing)
+    DrawColouredPolyline(canvas, object, kHalfScale);
 }
 
 }  // namespace ravix

@@ -12,4 +12,10 @@ void DrawPolyline(Canvas& canvas, const DrawingObject& points);
 // `divisor`: blanked points are reached without drawing and get a small circle.
 void DrawColouredPolyline(Canvas& canvas, const DrawingObject& points, int divisor);
 
+// The side of the converter's previews and thumbnails, drawing space at half scale.
+inline constexpr int kHalfScalePreviewSize = 128;
+
+// A black picture of the drawing at half scale, every object in its colours.
+void DrawHalfScalePreview(Canvas& canvas, const Drawing& drawing);
+
 }  // namespace ravix

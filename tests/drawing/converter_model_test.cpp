@@ -7,6 +7,7 @@
 
 #include "core/drawing_file.hpp"
 #include "core/ilda_file.hpp"
+#include "core/recording_canvas.hpp"
 #include "drawing/file_size_text.hpp"
 #include "drawing/frame_list_file.hpp"
 #include "support/temp_folder.hpp"
@@ -73,6 +74,7 @@ TEST_F(ConverterModelTest, ConvertListToIldaNamesAsksAndSkipsMissingDrawings) {
   // Drawing y 0 is ILDA y 128, written clamped to 127.
   EXPECT_EQ(image.frames[0].points, (std::vector{P(-128, 127, 1), P(127, -127)}));
   EXPECT_EQ(model.ildaFiles.currentName(), "NewImage.ild");
+  EXPECT_EQ(model.message, "Saved NewImage.ild");
   EXPECT_TRUE(questions.empty());
 
   model.newIldaFileName = " a.ILD ";
@@ -133,6 +135,7 @@ TEST_F(ConverterModelTest, IldaToFrameListWritesTheWindowsResultAndNumberedDrawi
   const Names drawings = {"Image1_Frames_00001.ddr", "Image1_Frames_00002.ddr"};
   EXPECT_EQ(model.convertList.entries(), drawings);
   EXPECT_EQ(model.drawingFiles.names(), drawings);
+  EXPECT_EQ(model.message, "Saved Image1.ilf, 2 drawing files");
   Drawing second;
   ASSERT_TRUE(DrawingFileRead(DrawingPath(drawings[1]), second, 1));
   EXPECT_EQ(second, expected[1]);
@@ -156,6 +159,7 @@ TEST_F(ConverterModelTest, IldaToFrameListWithoutDrawingFilesKeepsTheConvertList
       model.IldaToFrameList(Answer(true), window, [](FrameReductionModel&) { return true; }));
   EXPECT_TRUE(std::filesystem::exists(FramesPath("x.ilf")));
   EXPECT_TRUE(std::filesystem::is_empty(workspace.Folder(kDrawingFolder)));
+  EXPECT_EQ(model.message, "Saved x.ilf");
 }
 
 TEST_F(ConverterModelTest, ExplodeAppendsNumberedDrawingsToTheConvertList) {
@@ -247,6 +251,24 @@ TEST_F(ConverterModelTest, DeletingFilesAndFindingNames) {
   EXPECT_EQ(model.ildaPreviewObject(), (DrawingObject{P(128, 128)}));
   EXPECT_EQ(model.selectedIldaSizeText(),
             std::to_string(std::filesystem::file_size(IldaPath("Image1.ild"))) + " Byte");
+}
+
+TEST_F(ConverterModelTest, IldaPreviewShowsTheFrameNumberedFromOneWhileOn) {
+  using Op = RecordingCanvas::Op;
+  using Call = RecordingCanvas::Call;
+  WriteIlda("Image1.ild", 2, -128);
+  ConverterModel model(workspace);
+  const auto strokes = [&] {
+    RecordingCanvas canvas;
+    model.DrawIldaPreview(canvas);
+    return canvas.Strokes();
+  };
+  const Call black = {Op::kFill, 0, 0, 128, 128, static_cast<int>(PaletteColour(kColourBlack))};
+  EXPECT_EQ(strokes(), std::vector<Call>{black});
+  model.SetIldaPreview(true);
+  model.AdvanceIldaPreview();
+  EXPECT_EQ(strokes(),
+            (std::vector<Call>{black, {Op::kMove, 0, 64}, {Op::kText, 0, 0, 5, 0, 0, "2"}}));
 }
 
 TEST(FileSizeText, BytesKilobytesAndMegabytesCutToTwoDecimals) {

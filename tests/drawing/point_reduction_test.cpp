@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "core/recording_canvas.hpp"
 #include "drawing/frame_reduction_model.hpp"
 #include "support/temp_folder.hpp"
 
@@ -107,6 +108,33 @@ TEST(FrameReductionModel, ReductionsStartFromTheSourceAndCancelWritesNothing) {
   FrameList written;
   ASSERT_TRUE(FrameListRead(folder / "show.ilf", written));
   EXPECT_EQ(written, model.resultFrames());
+}
+
+TEST(FrameReductionModel, ThumbnailsAtHalfScaleWithIndexCountAndSelection) {
+  using Op = RecordingCanvas::Op;
+  using Call = RecordingCanvas::Call;
+  FrameReductionModel model;
+  model.Prepare({{{P(10, 20, 1), P(40, 20)}}, {{P(0, 0)}}}, "a.ilf");
+  model.SelectSlot(1);
+  const auto strokes = [&](std::size_t slot) {
+    RecordingCanvas canvas;
+    model.DrawThumbnail(canvas, slot);
+    return canvas.Strokes();
+  };
+  const int black = static_cast<int>(PaletteColour(kColourBlack));
+  EXPECT_EQ(strokes(0), (std::vector<Call>{
+                            {Op::kFill, 0, 0, 128, 128, black},
+                            {Op::kMove, 5, 10},
+                            {Op::kEllipse, 4, 9, 6, 11},
+                            {Op::kLine, 20, 10},
+                            {Op::kText, 2, 2, 7, 0, 0, "0"},
+                            {Op::kText, 2, 114, 7, 0, 0, "2"},
+                        }));
+  const std::vector<Call> selected = strokes(1);
+  ASSERT_EQ(selected.size(), 6u);
+  EXPECT_EQ(selected[4], (Call{Op::kRectangle, 0, 0, 128, 128}));
+  EXPECT_EQ(selected[5], (Call{Op::kRectangle, 1, 1, 127, 127}));
+  EXPECT_EQ(strokes(2), (std::vector<Call>{{Op::kFill, 0, 0, 128, 128, 0x808080}}));
 }
 
 }  // namespace

@@ -45,11 +45,7 @@ MainWindow::MainWindow(DesktopSession& session, QWidget* parent)
     Refresh();
     emit devicesChanged();
   });
-  connect(detect, &QPushButton::clicked, this, [this] {
-    devices_.DetectDevice();
-    Refresh();
-    emit devicesChanged();
-  });
+  connect(detect, &QPushButton::clicked, this, &MainWindow::DetectDevice);
   connect(&timer_, &QTimer::timeout, this, &MainWindow::OnTimer);
   Refresh();
   timer_.start(kDeviceTimerMs);
@@ -69,6 +65,12 @@ void MainWindow::Refresh() {
   masterList_->setCurrentIndex(devices_.MasterIndex());
   QCoreApplication::setApplicationName(QString::fromStdString(devices_.Title()));
   setWindowTitle(QString::fromStdString(devices_.Caption()));
+}
+
+void MainWindow::DetectDevice() {
+  devices_.DetectDevice();
+  Refresh();
+  emit devicesChanged();
 }
 
 void MainWindow::OnTimer() {

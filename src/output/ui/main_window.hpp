@@ -49,6 +49,8 @@ class MainWindow : public QWidget {
 
   // Shows the device selection and the title as they are now.
   void Refresh();
+  // "Detect Device": scans for controllers again.
+  void DetectDevice();
 
  signals:
   // The device selection changed here.

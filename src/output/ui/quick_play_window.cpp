@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -19,6 +18,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "core/ui/delete_key_filter.hpp"
 #include "core/ui/qpainter_canvas.hpp"
 #include "output/ui/colour_panel_group.hpp"
 #include "output/ui/play_toolbar.hpp"
@@ -44,25 +44,6 @@ void ShowNames(QListWidget& list, const FileListModel& files) {
   if (files.current())
     list.setCurrentRow(static_cast<int>(*files.current()));
 }
-
-// The Delete key in the drawing list.
-class DeleteKeyFilter : public QObject {
- public:
-  DeleteKeyFilter(QObject* parent, std::function<void()> onDelete)
-      : QObject(parent), onDelete_(std::move(onDelete)) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-      onDelete_();
-      return true;
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> onDelete_;
-};
 
 }  // namespace
 
