@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "drawing/ui/rotation_dialog.hpp"
 #include "output/libusb_driver.hpp"
 
 namespace ravix {
@@ -51,24 +52,20 @@ DesktopProgram::~DesktopProgram() {
   textPlay_.reset();
   deviceSelect_.reset();
   playSettings_.reset();
+  pictureEdit_.reset();
   main_.reset();
   session_->StopAllPlay();
   laserViews_.reset();
 }
 
 void DesktopProgram::CreateWindows() {
-  static constexpr std::array<CreateStep, 11> kCreationOrder = {
-      &DesktopProgram::CreateMainWindow,
-      &DesktopProgram::CreatePlaySettingsWindow,
-      &DesktopProgram::CreateDeviceSelectWindow,
-      &DesktopProgram::CreateTextPlayWindow,
-      &DesktopProgram::CreateQuickPlayWindow,
-      &DesktopProgram::CreateConverterWindow,
-      &DesktopProgram::CreateAboutBox,
-      &DesktopProgram::CreatePlayPreviewWindow,
-      &DesktopProgram::CreateFrameReductionWindow,
-      &DesktopProgram::CreateQuickPagesWindow,
-      &DesktopProgram::CreateLaserViewWindows,
+  static constexpr std::array<CreateStep, 12> kCreationOrder = {
+      &DesktopProgram::CreateMainWindow,         &DesktopProgram::CreatePictureEditWindow,
+      &DesktopProgram::CreatePlaySettingsWindow, &DesktopProgram::CreateDeviceSelectWindow,
+      &DesktopProgram::CreateTextPlayWindow,     &DesktopProgram::CreateQuickPlayWindow,
+      &DesktopProgram::CreateConverterWindow,    &DesktopProgram::CreateAboutBox,
+      &DesktopProgram::CreatePlayPreviewWindow,  &DesktopProgram::CreateFrameReductionWindow,
+      &DesktopProgram::CreateQuickPagesWindow,   &DesktopProgram::CreateLaserViewWindows,
   };
   for (CreateStep step : kCreationOrder)
     (this->*step)();
@@ -89,6 +86,15 @@ void DesktopProgram::CreateMainWindow() {
   Register("main_window", main_.get());
 }
 
+// The editor comes right after the main window; the program closes only when
+// it agrees.
+void DesktopProgram::CreatePictureEditWindow() {
+  pictureEdit_ = std::make_unique<PictureEditWindow>(*session_);
+  Register("picture_edit_window", pictureEdit_.get());
+  Register("rotation_dialog", pictureEdit_->rotationDialog());
+  main_->SetOpener(MainButton::kPictureEdit, [this] { OpenWindow(*pictureEdit_); });
+}
+
 void DesktopProgram::CreatePlaySettingsWindow() {
   playSettings_ = std::make_unique<PlaySettingsWindow>(*session_);
   Register("play_settings_window", playSettings_.get());
@@ -102,6 +108,8 @@ void DesktopProgram::CreateDeviceSelectWindow() {
                    &DeviceSelectWindow::Refresh);
   QObject::connect(deviceSelect_.get(), &DeviceSelectWindow::devicesChanged, main_.get(),
                    &MainWindow::Refresh);
+  QObject::connect(deviceSelect_.get(), &DeviceSelectWindow::okPressed, pictureEdit_.get(),
+                   &PictureEditWindow::RepaintCanvas);
 }
 
 void DesktopProgram::CreateTextPlayWindow() {
@@ -110,6 +118,8 @@ void DesktopProgram::CreateTextPlayWindow() {
   main_->SetOpener(MainButton::kTextPlay, [this] { OpenWindow(*textPlay_); });
   QObject::connect(textPlay_.get(), &TextPlayWindow::playSettingsRequested, playSettings_.get(),
                    &PlaySettingsWindow::OpenFor);
+  QObject::connect(pictureEdit_.get(), &PictureEditWindow::textWindowRequested, textPlay_.get(),
+                   [this] { OpenWindow(*textPlay_); });
 }
 
 void DesktopProgram::CreateQuickPlayWindow() {

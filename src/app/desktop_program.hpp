@@ -10,6 +10,7 @@
 #include "core/ui/about_box.hpp"
 #include "drawing/ui/converter_window.hpp"
 #include "drawing/ui/frame_reduction_window.hpp"
+#include "drawing/ui/picture_edit_window.hpp"
 #include "output/desktop_session.hpp"
 #include "output/simulated_laser_views.hpp"
 #include "output/ui/device_select_window.hpp"
@@ -41,6 +42,7 @@ class DesktopProgram {
 
   DesktopSession& session() { return *session_; }
   MainWindow& mainWindow() { return *main_; }
+  PictureEditWindow& pictureEditWindow() { return *pictureEdit_; }
   PlaySettingsWindow& playSettingsWindow() { return *playSettings_; }
   TextPlayWindow& textPlayWindow() { return *textPlay_; }
   QuickPlayWindow& quickPlayWindow() { return *quickPlay_; }
@@ -51,6 +53,7 @@ class DesktopProgram {
 
  private:
   void CreateMainWindow();
+  void CreatePictureEditWindow();
   void CreatePlaySettingsWindow();
   void CreateDeviceSelectWindow();
   void CreateTextPlayWindow();
@@ -70,6 +73,7 @@ class DesktopProgram {
   std::unique_ptr<DesktopSession> session_;
   std::unique_ptr<SimulatedLaserViews> laserViews_;
   std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<PictureEditWindow> pictureEdit_;
   std::unique_ptr<PlaySettingsWindow> playSettings_;
   std::unique_ptr<DeviceSelectWindow> deviceSelect_;
   std::unique_ptr<TextPlayWindow> textPlay_;

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QPixmap>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "output/ui/play_toolbar.hpp"
 
@@ -18,6 +20,18 @@ constexpr int kGrabDelayMs = 1500;
 void PlayFromPlaySettings(DesktopProgram& program) {
   program.quickPlayWindow().toolbar()->settingsAction()->trigger();
   program.playSettingsWindow().toolbar()->playAction()->trigger();
+}
+
+// The editor shows the first drawing of the workspace.
+void LoadFirstDrawing(DesktopProgram& program) {
+  const auto folder = program.session().workspace().Folder(kDrawingFolder);
+  std::error_code error;
+  std::vector<std::filesystem::path> drawings;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    if (entry.path().extension() == ".ddr")
+      drawings.push_back(entry.path());
+  if (!drawings.empty())
+    program.pictureEditWindow().LoadDrawing(*std::min_element(drawings.begin(), drawings.end()));
 }
 
 void SaveAll(DesktopProgram& program, const std::filesystem::path& folder) {
@@ -36,6 +50,7 @@ void ScheduleScreenshots(DesktopProgram& program, const std::filesystem::path& f
   DeviceSelection& devices = program.session().devices();
   devices.SetMultipleDevices(true);
   devices.TickAll();
+  LoadFirstDrawing(program);
   int offset = 0;
   for (const auto& [name, window] : program.Windows()) {
     window->move(offset, offset);

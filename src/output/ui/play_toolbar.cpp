@@ -1,6 +1,7 @@
 #include "output/ui/play_toolbar.hpp"
 
 #include <QAction>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
@@ -71,6 +72,22 @@ void PlayToolbar::SetButtons(const PlayButtons& buttons) {
   invertX_->setChecked(buttons.invertX);
   invertY_->setChecked(buttons.invertY);
   pause_->setChecked(buttons.paused);
+}
+
+void FillPlayMenu(PlayToolbar& toolbar, QMenu& menu) {
+  toolbar.playAction()->setText("Play");
+  toolbar.stopAction()->setText("Stop");
+  toolbar.loopAction()->setText("Loop(&L)");
+  toolbar.pauseAction()->setText("Pause(&B)");
+  toolbar.invertXAction()->setText("Horizontal invert(&H)");
+  toolbar.invertYAction()->setText("Vertical invert(&V)");
+  menu.addAction(toolbar.playAction());
+  menu.addAction(toolbar.stopAction());
+  menu.addSeparator();
+  menu.addAction(toolbar.loopAction());
+  menu.addAction(toolbar.pauseAction());
+  menu.addAction(toolbar.invertXAction());
+  menu.addAction(toolbar.invertYAction());
 }
 
 void ConnectPlayToggles(PlayToolbar& toolbar, PlaySettingsPanel& panel) {

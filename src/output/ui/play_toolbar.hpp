@@ -5,6 +5,7 @@
 #include "output/play_settings_panel.hpp"
 
 class QAction;
+class QMenu;
 
 namespace ravix {
 
@@ -42,6 +43,9 @@ class PlayToolbar : public QToolBar {
   QAction* settings_ = nullptr;
 };
 
+// Fills a player window's play menu with the toolbar's actions under their menu
+// texts, so check marks and buttons stay in step: play, stop, then the toggles.
+void FillPlayMenu(PlayToolbar& toolbar, QMenu& menu);
 // Connects a toolbar's loop, stop, mirror and pause buttons to the rules of
 // `panel`; a player window handles play itself.
 void ConnectPlayToggles(PlayToolbar& toolbar, PlaySettingsPanel& panel);

@@ -93,21 +93,7 @@ QuickPlayWindow::~QuickPlayWindow() {
 }
 
 void QuickPlayWindow::BuildMenus() {
-  // The menus share the toolbar's actions, so check marks and buttons stay in step.
-  toolbar_->playAction()->setText("Play");
-  toolbar_->stopAction()->setText("Stop");
-  toolbar_->loopAction()->setText("Loop(&L)");
-  toolbar_->pauseAction()->setText("Pause(&B)");
-  toolbar_->invertXAction()->setText("Horizontal invert(&H)");
-  toolbar_->invertYAction()->setText("Vertical invert(&V)");
-  QMenu* play = menuBar()->addMenu("Play(&P)");
-  play->addAction(toolbar_->playAction());
-  play->addAction(toolbar_->stopAction());
-  play->addSeparator();
-  play->addAction(toolbar_->loopAction());
-  play->addAction(toolbar_->pauseAction());
-  play->addAction(toolbar_->invertXAction());
-  play->addAction(toolbar_->invertYAction());
+  FillPlayMenu(*toolbar_, *menuBar()->addMenu("Play(&P)"));
 
   QMenu* colour = menuBar()->addMenu("Color(&C)");
   for (const ColourPanelSpec& spec : QuickColourPanels())

@@ -1,0 +1,111 @@
+#include "drawing/ui/picture_edit_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/drawing_file.hpp"
+#include "core/palette.hpp"
+#include "core/ui/qpainter_canvas.hpp"
+#include "drawing/ui/picture_canvas_widget.hpp"
+#include "support/points.hpp"
+#include "support/ui/test_session.hpp"
+
+namespace ravix {
+namespace {
+
+using testing::P;
+using testing::TestSession;
+
+// An editor window on a started session whose dialogs answer from the test.
+struct PictureEditFixture {
+  PictureEditFixture() {
+    t.session->Start();
+    window = std::make_unique<PictureEditWindow>(*t.session);
+    window->SetDialogs({[this](const std::string& question) {
+                          questions.push_back(question);
+                          return answer;
+                        },
+                        [this](const FileDialogRequest&) { return chosenFile; },
+                        [](const std::string&) {}});
+    window->show();
+  }
+
+  void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(window->canvas(), button, {}, at);
+  }
+  void Press(const char* caption) {
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+      if (button->text() == caption)
+        return button->click();
+    ADD_FAILURE() << "no button " << caption;
+  }
+  const Drawing& drawing() { return window->document().drawing(); }
+
+  TestSession t{{}};
+  std::unique_ptr<PictureEditWindow> window;
+  std::vector<std::string> questions;
+  DialogAnswer answer = DialogAnswer::kCancel;
+  std::optional<std::filesystem::path> chosenFile;
+};
+
+TEST(PictureEditWindow, CanvasClicksDrawWithTheToolChosenByButtonOrKey) {
+  PictureEditFixture f;
+  f.Press("2P Line");
+  f.Click({100, 100});
+  f.Click({200, 100});
+  f.Click({0, 0}, Qt::RightButton);
+  QTest::keyClick(f.window.get(), Qt::Key_P);
+  EXPECT_EQ(f.window->messageLabel()->text(), "P _point ...");
+  f.Click({50, 60});
+
+  ASSERT_EQ(f.drawing().size(), 2u);
+  ASSERT_EQ(f.drawing()[0].size(), 2u);
+  EXPECT_EQ(f.drawing()[0][0].x, 100);
+  EXPECT_EQ(f.drawing()[0][1].x, 200);
+  EXPECT_EQ(f.drawing()[0][1].y, 100);
+  ASSERT_EQ(f.drawing()[1].size(), 1u);
+  EXPECT_EQ(f.drawing()[1][0].x, 50);
+  EXPECT_EQ(f.drawing()[1][0].z, 3);
+  EXPECT_EQ(f.window->pointCountLabel()->text(), "3");
+
+  QTest::keyClick(f.window.get(), Qt::Key_U);
+  EXPECT_EQ(f.drawing().size(), 1u);
+}
+
+TEST(PictureEditWindow, ClosingTheProgramAsksAboutAChangedDrawing) {
+  PictureEditFixture f;
+  EXPECT_TRUE(f.t.session->MayClose());
+  EXPECT_TRUE(f.questions.empty());
+
+  QTest::keyClick(f.window.get(), Qt::Key_P);
+  f.Click({50, 60});
+  f.answer = DialogAnswer::kCancel;
+  EXPECT_FALSE(f.t.session->MayClose());
+  ASSERT_EQ(f.questions.size(), 1u);
+  EXPECT_EQ(f.questions[0], "the drawing have been change, do you want to save it??");
+
+  f.answer = DialogAnswer::kNo;
+  EXPECT_TRUE(f.t.session->MayClose());
+  EXPECT_FALSE(f.window->document().drawingChanged());
+}
+
+TEST(PictureEditWindow, OpenShowsTheDrawingOnTheCanvas) {
+  PictureEditFixture f;
+  const auto file = f.t.root.path() / "square.ddr";
+  const std::uint8_t red = 1;
+  ASSERT_TRUE(DrawingFileWrite(file, {{P(20, 20, 2, red, 1), P(200, 20, 2, red)}}, 1).ok());
+  f.chosenFile = file;
+  f.Press("Open");
+
+  ASSERT_EQ(f.drawing().size(), 1u);
+  EXPECT_EQ(f.drawing()[0][1].x, 400);
+  EXPECT_EQ(f.window->pointCountLabel()->text(), "2");
+  const QImage canvas = f.window->canvas()->grab().toImage();
+  EXPECT_EQ(canvas.pixelColor(210, 40), ToQColor(PaletteColour(red)));
+}
+
+}  // namespace
+}  // namespace ravix
