@@ -144,7 +144,8 @@ std::size_t FrameListPanel::ThumbnailsShown() const {
 }
 
 void FrameListPanel::DrawThumbnail(Canvas& canvas, std::size_t index) const {
-  canvas.FillRectangle(0, 0, kThumbnailSize - 1, kThumbnailSize - 1, PaletteColour(kColourBlack));
+  // The far corner lies outside the fill, so the whole 64 x 64 bitmap is black.
+  canvas.FillRectangle(0, 0, kThumbnailSize, kThumbnailSize, PaletteColour(kColourBlack));
   for (const DrawingObject& object : frames_[index])
     DrawColouredPolyline(canvas, object, kThumbnailDivisor);
   canvas.SetPenColour(PaletteColour(kColourWhite));

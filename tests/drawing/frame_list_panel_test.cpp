@@ -124,7 +124,7 @@ TEST_F(FrameListPanelTest, ThumbnailAtQuarterScaleWithItsNumber) {
   RecordingCanvas canvas;
   panel.DrawThumbnail(canvas, 4);
   const std::vector<Call> expected = {
-      {Op::kFill, 0, 0, 63, 63, static_cast<int>(PaletteColour(0))},
+      {Op::kFill, 0, 0, 64, 64, static_cast<int>(PaletteColour(0))},
       {Op::kMove, 5, 5},
       {Op::kEllipse, 4, 4, 6, 6},
       {Op::kLine, 10, 5},

@@ -24,6 +24,7 @@
 
 #include "core/palette.hpp"
 #include "drawing/picture_renderer.hpp"
+#include "drawing/ui/frame_list_panel_widget.hpp"
 #include "drawing/ui/palette_grid_widget.hpp"
 #include "drawing/ui/picture_canvas_widget.hpp"
 #include "drawing/ui/rotation_dialog.hpp"
@@ -141,6 +142,7 @@ PictureEditWindow::PictureEditWindow(DesktopSession& session, QWidget* parent)
       document_(std::make_unique<PictureDocument>(*this, ReadEditorSettings(session.settings()),
                                                   session.workspace().Folder(kDrawingFolder))),
       editor_(std::make_unique<PictureEditor>(*document_)),
+      frames_(std::make_unique<FrameListPanel>(*this, session.workspace().Folder(kFramesFolder))),
       toolbar_(new PlayToolbar(this)) {
   setWindowTitle(kPictureEditCaption);
   addToolBar(toolbar_);
@@ -148,7 +150,7 @@ PictureEditWindow::PictureEditWindow(DesktopSession& session, QWidget* parent)
   connect(toolbar_->playAction(), &QAction::triggered, this, &PictureEditWindow::Play);
 
   auto* central = new QWidget(this);
-  auto* columns = new QHBoxLayout(central);
+  auto* columns = new QHBoxLayout;
   auto* buttonPanel = new QWidget(central);
   columns->addWidget(buttonPanel, 0, Qt::AlignTop);
   auto* middle = new QVBoxLayout;
@@ -158,10 +160,16 @@ PictureEditWindow::PictureEditWindow(DesktopSession& session, QWidget* parent)
   middle->addStretch(1);
   columns->addLayout(middle);
   columns->addWidget(BuildColourPanel());
+  framesPanel_ = new FrameListPanelWidget(*frames_, *document_, this);
+  auto* rows = new QVBoxLayout;
+  rows->addLayout(columns);
+  rows->addWidget(framesPanel_);
+  central->setLayout(rows);
   setCentralWidget(central);
   rotation_ = new RotationDialog(*editor_, *document_, this);
   BuildMenusAndButtons(buttonPanel);
   connect(canvas_, &PictureCanvasWidget::mouseForwarded, this, &PictureEditWindow::ShowState);
+  connect(framesPanel_, &FrameListPanelWidget::handled, this, &PictureEditWindow::ShowState);
   connect(rotation_, &RotationDialog::finished, this, &PictureEditWindow::RepaintCanvas);
 
   qApp->installEventFilter(this);

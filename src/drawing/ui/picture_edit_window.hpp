@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "drawing/frame_list_panel.hpp"
 #include "drawing/picture_document.hpp"
 #include "drawing/picture_edit_host.hpp"
 #include "drawing/picture_editor.hpp"
@@ -20,6 +21,7 @@ class QSpinBox;
 
 namespace ravix {
 
+class FrameListPanelWidget;
 class PaletteGridWidget;
 class PictureCanvasWidget;
 class PlayToolbar;
@@ -49,6 +51,8 @@ class PictureEditWindow : public QMainWindow, public PictureEditHost {
 
   PictureDocument& document() { return *document_; }
   PictureEditor& editor() { return *editor_; }
+  FrameListPanel& frameList() { return *frames_; }
+  FrameListPanelWidget* frameListPanel() const { return framesPanel_; }
   PictureCanvasWidget* canvas() const { return canvas_; }
   RotationDialog* rotationDialog() const { return rotation_; }
   PlayToolbar* toolbar() const { return toolbar_; }
@@ -98,8 +102,10 @@ class PictureEditWindow : public QMainWindow, public PictureEditHost {
   PictureCanvasWidget* canvas_ = nullptr;
   std::unique_ptr<PictureDocument> document_;
   std::unique_ptr<PictureEditor> editor_;
+  std::unique_ptr<FrameListPanel> frames_;
   PlayToolbar* toolbar_;
   RotationDialog* rotation_ = nullptr;
+  FrameListPanelWidget* framesPanel_ = nullptr;
   QButtonGroup* tools_ = nullptr;
   QCheckBox* copyObject_ = nullptr;
   QAction* copyObjectAction_ = nullptr;

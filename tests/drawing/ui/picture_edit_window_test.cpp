@@ -9,7 +9,9 @@
 #include "core/drawing_file.hpp"
 #include "core/palette.hpp"
 #include "core/ui/qpainter_canvas.hpp"
+#include "drawing/ui/frame_list_panel_widget.hpp"
 #include "drawing/ui/picture_canvas_widget.hpp"
+#include "output/ui/thumbnail_slot.hpp"
 #include "support/points.hpp"
 #include "support/ui/test_session.hpp"
 
@@ -36,8 +38,9 @@ struct PictureEditFixture {
   void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(window->canvas(), button, {}, at);
   }
-  void Press(const char* caption) {
-    for (QPushButton* button : window->findChildren<QPushButton*>())
+  void Press(const char* caption) { PressIn(window.get(), caption); }
+  void PressIn(QWidget* parent, const char* caption) {
+    for (QPushButton* button : parent->findChildren<QPushButton*>())
       if (button->text() == caption)
         return button->click();
     ADD_FAILURE() << "no button " << caption;
@@ -105,6 +108,24 @@ TEST(PictureEditWindow, OpenShowsTheDrawingOnTheCanvas) {
   EXPECT_EQ(f.window->pointCountLabel()->text(), "2");
   const QImage canvas = f.window->canvas()->grab().toImage();
   EXPECT_EQ(canvas.pixelColor(210, 40), ToQColor(PaletteColour(red)));
+}
+
+TEST(PictureEditWindow, FrameListTakesTheDrawingAndSendsItBack) {
+  PictureEditFixture f;
+  QTest::mouseClick(f.window->frameListPanel()->thumbnail(0), Qt::LeftButton);
+  QTest::keyClick(f.window.get(), Qt::Key_P);
+  f.Click({100, 60});
+  f.PressIn(f.window->frameListPanel(), "Get from Drawing");
+  EXPECT_EQ(f.window->frameList().selectedPointCount(), 1u);
+
+  f.answer = DialogAnswer::kNo;
+  f.Press("New");
+  EXPECT_TRUE(f.drawing().empty());
+  f.PressIn(f.window->frameListPanel(), "Send to Drawing");
+  ASSERT_EQ(f.drawing().size(), 1u);
+  EXPECT_EQ(f.drawing()[0][0].x, 100);
+  EXPECT_EQ(f.drawing()[0][0].y, 60);
+  EXPECT_EQ(f.window->pointCountLabel()->text(), "1");
 }
 
 }  // namespace
