@@ -93,6 +93,7 @@ void DesktopProgram::CreatePictureEditWindow() {
   Register("picture_edit_window", pictureEdit_.get());
   Register("rotation_dialog", pictureEdit_->rotationDialog());
   main_->SetOpener(MainButton::kPictureEdit, [this] { OpenWindow(*pictureEdit_); });
+  ConnectWindowMenus(*pictureEdit_);
 }
 
 void DesktopProgram::CreatePlaySettingsWindow() {
@@ -118,8 +119,6 @@ void DesktopProgram::CreateTextPlayWindow() {
   main_->SetOpener(MainButton::kTextPlay, [this] { OpenWindow(*textPlay_); });
   QObject::connect(textPlay_.get(), &TextPlayWindow::playSettingsRequested, playSettings_.get(),
                    &PlaySettingsWindow::OpenFor);
-  QObject::connect(pictureEdit_.get(), &PictureEditWindow::textWindowRequested, textPlay_.get(),
-                   [this] { OpenWindow(*textPlay_); });
 }
 
 void DesktopProgram::CreateQuickPlayWindow() {
@@ -140,17 +139,7 @@ void DesktopProgram::CreateConverterWindow() {
   converter_ = std::make_unique<ConverterWindow>(session_->workspace());
   Register("converter_window", converter_.get());
   main_->SetOpener(MainButton::kConverter, [this] { OpenWindow(*converter_); });
-  // Its menu opens what the main window opens, once those windows exist.
-  ConverterWindow* converter = converter_.get();
-  QObject::connect(converter, &ConverterWindow::mainButtonRequested, converter,
-                   [this](MainButton button) { main_->button(button)->click(); });
-  QObject::connect(converter, &ConverterWindow::mainWindowRequested, converter,
-                   [this] { OpenWindow(*main_); });
-  QObject::connect(converter, &ConverterWindow::detectDeviceRequested, main_.get(),
-                   &MainWindow::DetectDevice);
-  QObject::connect(converter, &ConverterWindow::exitRequested, main_.get(), &QWidget::close);
-  QObject::connect(converter, &ConverterWindow::aboutRequested, converter,
-                   [this] { OpenWindow(*about_); });
+  ConnectWindowMenus(*converter_);
 }
 
 void DesktopProgram::CreateAboutBox() {
@@ -181,6 +170,17 @@ void DesktopProgram::CreateQuickPagesWindow() {
   ConnectPlayer(*quickPages_);
   QObject::connect(quickPages_.get(), &QuickPagesWindow::frameShown, playPreview_.get(),
                    &PlayPreviewWindow::ShowPlayFile);
+}
+
+// Its menu opens what the main window opens, once those windows exist.
+template <class Window>
+void DesktopProgram::ConnectWindowMenus(Window& window) {
+  QObject::connect(&window, &Window::mainButtonRequested, &window,
+                   [this](MainButton button) { main_->button(button)->click(); });
+  QObject::connect(&window, &Window::mainWindowRequested, &window, [this] { OpenWindow(*main_); });
+  QObject::connect(&window, &Window::detectDeviceRequested, main_.get(), &MainWindow::DetectDevice);
+  QObject::connect(&window, &Window::exitRequested, main_.get(), &QWidget::close);
+  QObject::connect(&window, &Window::aboutRequested, &window, [this] { OpenWindow(*about_); });
 }
 
 template <class Player>

@@ -66,6 +66,10 @@ class DesktopProgram {
   // A player window's play settings button and the frames it shows.
   template <class Player>
   void ConnectPlayer(Player& player);
+  // A window's menu items that open the main window's windows and its device
+  // and exit items.
+  template <class Window>
+  void ConnectWindowMenus(Window& window);
   void CreateLaserViewWindows();
   void Register(std::string name, QWidget* window);
 

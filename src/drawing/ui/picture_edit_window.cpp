@@ -272,6 +272,30 @@ void PictureEditWindow::BuildMenusAndButtons(QWidget* buttonPanel) {
   });
 
   FillPlayMenu(*toolbar_, *menuBar()->addMenu("Run(&T)"));
+  BuildWindowMenus();
+}
+
+void PictureEditWindow::BuildWindowMenus() {
+  const auto item = [this](QMenu* menu, const char* caption, const std::function<void()>& run) {
+    connect(menu->addAction(caption), &QAction::triggered, this, run);
+  };
+  QMenu* windows = menuBar()->addMenu("Window(&W)");
+  for (const auto& [caption, button] : {std::pair{"Quick Play(&P)", MainButton::kQuickPlay},
+                                        {"Segment Edit(&Y)", MainButton::kSegmentEdit},
+                                        {"Show Edit(&U)", MainButton::kShowEdit},
+                                        {"Converter(&I)", MainButton::kConverter},
+                                        {"Text Edit", MainButton::kTextPlay}})
+    item(windows, caption, [this, button] { emit mainButtonRequested(button); });
+  item(windows, "Main window(&K)", [this] { emit mainWindowRequested(); });
+
+  QMenu* system = menuBar()->addMenu("System(&M)");
+  item(system, "Detect device(&D)", [this] { emit detectDeviceRequested(); });
+  item(system, "Select device(&E)",
+       [this] { emit mainButtonRequested(MainButton::kSelectDevice); });
+  item(system, "exit system(&X)", [this] { emit exitRequested(); });
+
+  QMenu* help = menuBar()->addMenu("Help(&H)");
+  item(help, "About(&A)...", [this] { emit aboutRequested(); });
 }
 
 QWidget* PictureEditWindow::BuildStatusLine() {
@@ -462,7 +486,7 @@ void PictureEditWindow::ShowError(const std::string& text) {
 }
 
 void PictureEditWindow::OpenTextWindow() {
-  emit textWindowRequested();
+  emit mainButtonRequested(MainButton::kTextPlay);
 }
 
 bool PictureEditWindow::eventFilter(QObject* watched, QEvent* event) {

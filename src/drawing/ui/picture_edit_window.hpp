@@ -13,6 +13,7 @@
 #include "drawing/picture_edit_host.hpp"
 #include "drawing/picture_editor.hpp"
 #include "output/desktop_session.hpp"
+#include "output/ui/main_window.hpp"
 
 class QButtonGroup;
 class QCheckBox;
@@ -76,8 +77,13 @@ class PictureEditWindow : public QMainWindow, public PictureEditHost {
   void OpenTextWindow() override;
 
  signals:
-  // "Text" or the T key: the text window is to be opened.
-  void textWindowRequested();
+  // The menu items that open what the main window opens ("Text", the T key
+  // and "Text Edit" ask for the text window this way).
+  void mainButtonRequested(MainButton button);
+  void mainWindowRequested();
+  void detectDeviceRequested();
+  void exitRequested();
+  void aboutRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +91,7 @@ class PictureEditWindow : public QMainWindow, public PictureEditHost {
 
  private:
   void BuildMenusAndButtons(QWidget* buttonPanel);
+  void BuildWindowMenus();
   QWidget* BuildStatusLine();
   QWidget* BuildColourPanel();
   // Runs a button's operation and shows the state after it.

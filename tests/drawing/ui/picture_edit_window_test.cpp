@@ -78,6 +78,17 @@ TEST(PictureEditWindow, CanvasClicksDrawWithTheToolChosenByButtonOrKey) {
   EXPECT_EQ(f.drawing().size(), 1u);
 }
 
+TEST(PictureEditWindow, TextButtonAndKeyAskForTheTextWindow) {
+  PictureEditFixture f;
+  std::vector<MainButton> requested;
+  QObject::connect(f.window.get(), &PictureEditWindow::mainButtonRequested,
+                   [&](MainButton button) { requested.push_back(button); });
+  f.Press("Text");
+  EXPECT_EQ(f.window->messageLabel()->text(), "T Text Import text...");
+  QTest::keyClick(f.window.get(), Qt::Key_T);
+  EXPECT_EQ(requested, (std::vector{MainButton::kTextPlay, MainButton::kTextPlay}));
+}
+
 TEST(PictureEditWindow, ClosingTheProgramAsksAboutAChangedDrawing) {
   PictureEditFixture f;
   EXPECT_TRUE(f.t.session->MayClose());
