@@ -36,18 +36,38 @@ void ShowRows(QListWidget& list, const std::vector<std::string>& names,
   }
 }
 
+// Left clicks on the rows, and the rows the keys move to.
 class RowClickFilter : public QObject {
  public:
   RowClickFilter(QListWidget& list, RowClick onClick)
-      : QObject(&list), list_(list), onClick_(std::move(onClick)) {}
+      : QObject(&list), list_(list), onClick_(std::move(onClick)) {
+    list.viewport()->installEventFilter(this);
+    list.installEventFilter(this);
+    connect(&list, &QListWidget::currentRowChanged, this, [this](int row) {
+      if (keyHeld_ && row >= 0)
+        onClick_(static_cast<std::size_t>(row), false);
+    });
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress) {
-      const auto* mouse = static_cast<QMouseEvent*>(event);
-      const QModelIndex index = list_.indexAt(mouse->position().toPoint());
-      if (mouse->button() == Qt::LeftButton && index.isValid())
-        onClick_(static_cast<std::size_t>(index.row()),
-                 mouse->modifiers().testFlag(Qt::ControlModifier));
+    switch (event->type()) {
+      case QEvent::MouseButtonPress: {
+        keyHeld_ = false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = list_.indexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && index.isValid())
+          onClick_(static_cast<std::size_t>(index.row()),
+                   mouse->modifiers().testFlag(Qt::ControlModifier));
+        break;
+      }
+      case QEvent::KeyPress:
+        keyHeld_ = true;
+        break;
+      case QEvent::KeyRelease:
+        keyHeld_ = false;
+        break;
+      default:
+        break;
     }
     return QObject::eventFilter(watched, event);
   }
@@ -55,6 +75,8 @@ class RowClickFilter : public QObject {
  private:
   QListWidget& list_;
   RowClick onClick_;
+  // The box moves its current row for the key held, not for a click.
+  bool keyHeld_ = false;
 };
 
 }  // namespace
@@ -71,7 +93,7 @@ void ShowNameList(QListWidget& list, const NameListModel& names) {
 
 void ForwardRowClicks(QListWidget& list, RowClick onClick) {
   list.setSelectionMode(QAbstractItemView::NoSelection);
-  list.viewport()->installEventFilter(new RowClickFilter(list, std::move(onClick)));
+  new RowClickFilter(list, std::move(onClick));
 }
 
 }  // namespace ravix

@@ -20,7 +20,8 @@ void ShowNameList(QListWidget& list, const NameListModel& names);
 using RowClick = std::function<void(std::size_t row, bool toggle)>;
 
 // Leaves the box's selection to its model and forwards every left click on a
-// row before the box handles it.
+// row before the box handles it, and every row the arrow keys move to as a
+// plain click.
 void ForwardRowClicks(QListWidget& list, RowClick onClick);
 
 }  // namespace ravix

@@ -61,7 +61,8 @@ struct ConverterFixture {
 TEST(ConverterWindow, ChosenDrawingsBecomeAnIldaFileInTheIldaFolder) {
   ConverterFixture f;
   f.window->show();
-  f.ClickRow("drawingList", 1);
+  EXPECT_EQ(f.Find<QLabel>("drawingPointCount")->text(), "2");
+  QTest::keyClick(f.Find<QListWidget>("drawingList"), Qt::Key_Down);
   EXPECT_EQ(f.Find<QLabel>("drawingPointCount")->text(), "1");
   f.ClickRow("drawingList", 0, Qt::ControlModifier);
   EXPECT_EQ(f.Find<QListWidget>("drawingList")->selectedItems().size(), 2);
