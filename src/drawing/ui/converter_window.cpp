@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <utility>
@@ -32,6 +35,7 @@ namespace {
 constexpr int kIldaPreviewPeriodMs = 20;
 constexpr int kListWidth = 180;
 constexpr int kFolderTreeHeight = 140;
+constexpr int kDriveBoxCharacters = 12;
 
 QPushButton* NewButton(QWidget* parent, const char* caption, const char* objectName,
                        const std::function<void()>& onClick) {
@@ -241,9 +245,26 @@ QWidget* ConverterWindow::BuildConvertList() {
   return box;
 }
 
-QWidget* ConverterWindow::BuildIldaList() {
-  auto* box = new QGroupBox("ILDA lib", this);
+QWidget* ConverterWindow::BuildIldaFolders(QWidget* parent) {
+  auto* box = new QWidget(parent);
   auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  drives_ = new QComboBox(box);
+  drives_->setObjectName("ildaDrives");
+  // Long mount points must not widen the column.
+  drives_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  drives_->setMinimumContentsLength(kDriveBoxCharacters);
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (QFileInfo(volume.rootPath()).isDir())
+      drives_->addItem(volume.rootPath());
+  }
+  layout->addWidget(drives_);
+  const auto moveTo = [this](const QString& folder) {
+    model_.SetIldaFolder(folder.toStdString());
+    ShowState();
+    ShowIldaFolder();
+  };
+  connect(drives_, &QComboBox::textActivated, this, moveTo);
 
   folders_ = new QFileSystemModel(this);
   folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -255,19 +276,24 @@ QWidget* ConverterWindow::BuildIldaList() {
   for (int column = 1; column < folders_->columnCount(); ++column)
     folderTree_->hideColumn(column);
   folderTree_->setFixedHeight(kFolderTreeHeight);
+  layout->addWidget(folderTree_);
+  connect(folderTree_, &QTreeView::clicked, this,
+          [this, moveTo](const QModelIndex& index) { moveTo(folders_->filePath(index)); });
   // The tree fills in as the model reads the folders: each folder on the way to
   // the list's folder shows it again.
   connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-    const QString shown = QString::fromStdString(model_.ildaFiles.folder().string());
-    if (shown.startsWith(loaded))
+    if (IldaFolderPath().startsWith(loaded))
       ShowIldaFolder();
   });
   ShowIldaFolder();
-  layout->addWidget(folderTree_);
-  connect(folderTree_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
-    model_.SetIldaFolder(folders_->filePath(index).toStdString());
-    ShowState();
-  });
+  return box;
+}
+
+QWidget* ConverterWindow::BuildIldaList() {
+  auto* box = new QGroupBox("ILDA lib", this);
+  auto* layout = new QVBoxLayout(box);
+
+  layout->addWidget(BuildIldaFolders(box));
 
   ildaList_ = AddList(*layout, box, "ildaList");
   TakeClicks(*ildaList_, model_.ildaFiles, [this](std::size_t row) { model_.SelectIldaFile(row); });
@@ -391,9 +417,14 @@ void ConverterWindow::ShowState() {
   RunIldaTimer();
 }
 
+QString ConverterWindow::IldaFolderPath() const {
+  return QFileInfo(QString::fromStdString(model_.ildaFiles.folder().string())).absoluteFilePath();
+}
+
 void ConverterWindow::ShowIldaFolder() {
-  const QModelIndex folder =
-      folders_->index(QString::fromStdString(model_.ildaFiles.folder().string()));
+  const QString path = IldaFolderPath();
+  drives_->setCurrentIndex(drives_->findText(QStorageInfo(path).rootPath()));
+  const QModelIndex folder = folders_->index(path);
   for (QModelIndex up = folder.parent(); up.isValid(); up = up.parent())
     folderTree_->expand(up);
   folderTree_->setCurrentIndex(folder);

@@ -10,6 +10,7 @@
 #include "output/ui/main_window.hpp"
 
 class QCheckBox;
+class QComboBox;
 class QFileSystemModel;
 class QLabel;
 class QLineEdit;
@@ -54,6 +55,8 @@ class ConverterWindow : public QMainWindow {
   void BuildMenus();
   QWidget* BuildDrawingList();
   QWidget* BuildConvertList();
+  // The drive box and folder tree that move the ILDA list.
+  QWidget* BuildIldaFolders(QWidget* parent);
   QWidget* BuildIldaList();
   QWidget* BuildMergeList();
   QWidget* BuildFrameLists();
@@ -64,7 +67,8 @@ class ConverterWindow : public QMainWindow {
   void TakeClicks(QListWidget& list, Names& names, std::function<void(std::size_t)> select);
   // `run`, then the state it leaves.
   std::function<void()> Shown(std::function<void()> run);
-  // The folder tree opened at the ILDA list's folder.
+  QString IldaFolderPath() const;
+  // The drive box and folder tree opened at the ILDA list's folder.
   void ShowIldaFolder();
   void ShowPreviews();
   void ShowIldaPreview();
@@ -85,6 +89,7 @@ class ConverterWindow : public QMainWindow {
   QListWidget* ildaList_ = nullptr;
   QListWidget* mergeList_ = nullptr;
   QListWidget* frameLists_ = nullptr;
+  QComboBox* drives_ = nullptr;
   QFileSystemModel* folders_ = nullptr;
   QTreeView* folderTree_ = nullptr;
   QLabel* drawingPicture_ = nullptr;
