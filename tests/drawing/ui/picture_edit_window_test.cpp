@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 
 #include "core/drawing_file.hpp"
@@ -11,6 +13,7 @@
 #include "core/ui/qpainter_canvas.hpp"
 #include "drawing/ui/frame_list_panel_widget.hpp"
 #include "drawing/ui/picture_canvas_widget.hpp"
+#include "drawing/ui/rotation_dialog.hpp"
 #include "output/ui/thumbnail_slot.hpp"
 #include "support/points.hpp"
 #include "support/ui/test_session.hpp"
@@ -54,7 +57,7 @@ struct PictureEditFixture {
   std::optional<std::filesystem::path> chosenFile;
 };
 
-TEST(PictureEditWindow, CanvasClicksDrawWithTheToolChosenByButtonOrKey) {
+TEST(PictureEditWindow, CanvasClicksAndKeysGoToTheEditor) {
   PictureEditFixture f;
   f.Press("2P Line");
   f.Click({100, 100});
@@ -76,10 +79,7 @@ TEST(PictureEditWindow, CanvasClicksDrawWithTheToolChosenByButtonOrKey) {
 
   QTest::keyClick(f.window.get(), Qt::Key_U);
   EXPECT_EQ(f.drawing().size(), 1u);
-}
 
-TEST(PictureEditWindow, TextButtonAndKeyAskForTheTextWindow) {
-  PictureEditFixture f;
   std::vector<MainButton> requested;
   QObject::connect(f.window.get(), &PictureEditWindow::mainButtonRequested,
                    [&](MainButton button) { requested.push_back(button); });
@@ -89,7 +89,7 @@ TEST(PictureEditWindow, TextButtonAndKeyAskForTheTextWindow) {
   EXPECT_EQ(requested, (std::vector{MainButton::kTextPlay, MainButton::kTextPlay}));
 }
 
-TEST(PictureEditWindow, ClosingTheProgramAsksAboutAChangedDrawing) {
+TEST(PictureEditWindow, ClosingTheProgramAsksAboutAChangedDrawingAndKeepsTheSettings) {
   PictureEditFixture f;
   EXPECT_TRUE(f.t.session->MayClose());
   EXPECT_TRUE(f.questions.empty());
@@ -104,6 +104,17 @@ TEST(PictureEditWindow, ClosingTheProgramAsksAboutAChangedDrawing) {
   f.answer = DialogAnswer::kNo;
   EXPECT_TRUE(f.t.session->MayClose());
   EXPECT_FALSE(f.window->document().drawingChanged());
+
+  // Point Space goes back into "Ravix.ini".
+  QSpinBox* pointSpace = nullptr;
+  for (QSpinBox* box : f.window->findChildren<QSpinBox*>())
+    if (box->value() == EditorSettings{}.pointSpace)
+      pointSpace = box;
+  ASSERT_NE(pointSpace, nullptr);
+  pointSpace->setValue(7);
+  EXPECT_EQ(f.window->document().pointSpace(), 7);
+  EXPECT_TRUE(f.t.session->Close().ok());
+  EXPECT_EQ(f.t.session->settings().SettingsValue(kSettingPointSpace), 7);
 }
 
 TEST(PictureEditWindow, OpenShowsTheDrawingOnTheCanvas) {
@@ -137,6 +148,22 @@ TEST(PictureEditWindow, FrameListTakesTheDrawingAndSendsItBack) {
   EXPECT_EQ(f.drawing()[0][0].x, 100);
   EXPECT_EQ(f.drawing()[0][0].y, 60);
   EXPECT_EQ(f.window->pointCountLabel()->text(), "1");
+}
+
+TEST(PictureEditWindow, RotationOkTurnsTheSelectionAboutTheCentre) {
+  PictureEditFixture f;
+  QTest::keyClick(f.window.get(), Qt::Key_P);
+  f.Click({300, 256});
+  f.Press("SelectAll");
+  f.Press("Rotate");
+  RotationDialog* rotation = f.window->rotationDialog();
+  EXPECT_TRUE(rotation->isVisible());
+  rotation->angleSlider()->setValue(180);
+  f.PressIn(rotation, "&OK");
+
+  EXPECT_FALSE(rotation->isVisible());
+  EXPECT_EQ(f.drawing()[0][0].x, 212);
+  EXPECT_EQ(f.drawing()[0][0].y, 256);
 }
 
 }  // namespace
