@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -78,6 +80,22 @@ TEST(ConverterWindow, ChosenDrawingsBecomeAnIldaFileInTheIldaFolder) {
   EXPECT_EQ(ildaList->currentRow(), 0);
   EXPECT_EQ(f.Find<QLabel>("message")->text(), "Saved NewImage.ild");
   EXPECT_FALSE(f.Find<QLabel>("ildaSize")->text().isEmpty());
+
+  // With one drawing left: the file exists, and No leaves its two frames.
+  f.Click("removeDrawing");
+  QString asked;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    asked = box->text();
+    box->button(QMessageBox::No)->click();
+  });
+  f.Click("convertToIlda");
+  EXPECT_EQ(asked, kImageExistsQuestion);
+  TILDAimage kept;
+  ASSERT_TRUE(IldaFileRead(f.workspace.File(kIldaFolder, "NewImage.ild"), kept).fileStatus);
+  EXPECT_EQ(kept.frames.size(), 2u);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(ConverterWindow, ListButtonsAndTheDeleteKeyShowTheirLists) {
