@@ -1,6 +1,7 @@
 #include "drawing/ui/rotation_dialog.hpp"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -92,11 +93,21 @@ RotationDialog::RotationDialog(PictureEditor& editor, PictureDocument& document,
 }
 
 void RotationDialog::Open() {
-  editor_.OpenRotation();
-  ShowModel();
+  Activate();
   show();
   raise();
   activateWindow();
+}
+
+void RotationDialog::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    Activate();
+}
+
+void RotationDialog::Activate() {
+  editor_.OpenRotation();
+  ShowModel();
 }
 
 void RotationDialog::ShowModel() {

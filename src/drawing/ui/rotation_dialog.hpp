@@ -22,13 +22,18 @@ class RotationDialog : public QDialog {
  public:
   RotationDialog(PictureEditor& editor, PictureDocument& document, QWidget* parent = nullptr);
 
-  // Shows the dialog with the track bar back at 0.
+  // Shows the dialog; the track bar returns to 0 then and whenever the dialog
+  // becomes the active window again.
   void Open();
 
   QSlider* angleSlider() const { return angle_; }
   QCheckBox* anticlockwiseBox() const { return anticlockwise_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Activate();
   void ShowModel();
 
   PictureEditor& editor_;
