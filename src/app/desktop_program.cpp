@@ -116,6 +116,9 @@ void DesktopProgram::CreateDeviceSelectWindow() {
 void DesktopProgram::CreateTextPlayWindow() {
   textPlay_ = std::make_unique<TextPlayWindow>(*session_);
   Register("text_play_window", textPlay_.get());
+  textPlay_->UsePictureEditor(pictureEdit_->editor(), pictureEdit_->document());
+  QObject::connect(textPlay_.get(), &TextPlayWindow::editorChanged, pictureEdit_.get(),
+                   &PictureEditWindow::RepaintCanvas);
   main_->SetOpener(MainButton::kTextPlay, [this] { OpenWindow(*textPlay_); });
   QObject::connect(textPlay_.get(), &TextPlayWindow::playSettingsRequested, playSettings_.get(),
                    &PlaySettingsWindow::OpenFor);

@@ -163,8 +163,15 @@ QWidget* TextPlayWindow::BuildPreview() {
   connect(preview, &QPushButton::clicked, this, &TextPlayWindow::RunPreview);
   layout->addWidget(preview);
   layout->addStretch();
+  auto* ok = new QPushButton("&OK", box);
+  ok->setObjectName("&OK");
+  connect(ok, &QPushButton::clicked, this, &TextPlayWindow::AddToDrawing);
+  layout->addWidget(ok);
   auto* cancel = new QPushButton("&Cancel", box);
-  connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+  connect(cancel, &QPushButton::clicked, this, [this] {
+    close();
+    emit editorChanged();
+  });
   layout->addWidget(cancel);
   return box;
 }
@@ -197,6 +204,22 @@ void TextPlayWindow::UseQuickPlayer(std::shared_ptr<QuickPlayChannel> channel) {
 void TextPlayWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   Changed();
+}
+
+void TextPlayWindow::UsePictureEditor(PictureEditor& editor, PictureDocument& document) {
+  editor_ = &editor;
+  document_ = &document;
+}
+
+void TextPlayWindow::AddToDrawing() {
+  if (editor_ && document_) {
+    if (const Status added = model_->text.Ok(*editor_, *document_); !added) {
+      statusBar()->showMessage(QString::fromStdString(added.error()));
+      return;  // the font did not open: the window stays with the reason
+    }
+  }
+  close();
+  emit editorChanged();
 }
 
 void TextPlayWindow::Changed() {

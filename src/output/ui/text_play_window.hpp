@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "drawing/picture_document.hpp"
+#include "drawing/picture_editor.hpp"
 #include "output/desktop_session.hpp"
 #include "output/rolling_text_model.hpp"
 
@@ -37,6 +39,8 @@ class TextPlayWindow : public QMainWindow {
 
   // The quick player whose channel the rolling text plays on.
   void UseQuickPlayer(std::shared_ptr<QuickPlayChannel> channel);
+  // The drawing editor that "&OK" adds the text to.
+  void UsePictureEditor(PictureEditor& editor, PictureDocument& document);
   // The toolbar's play button.
   void Play();
   // The preview picture and its point count: the text objects, or a rolling
@@ -49,6 +53,8 @@ class TextPlayWindow : public QMainWindow {
   // Rolling text started: the quick player's timers are to run in text mode,
   // its status line showing `startText`.
   void textPlayStarted(const QString& startText);
+  // "&OK" or "&Cancel": the drawing editor is to be drawn again.
+  void editorChanged();
 
  protected:
   // With "Auto preview" ticked the text shows as soon as the window does.
@@ -57,6 +63,7 @@ class TextPlayWindow : public QMainWindow {
  private:
   QWidget* BuildText();
   QWidget* BuildPreview();
+  void AddToDrawing();
   // A slider row of `grid`: caption, slider over `range` and its value;
   // `moved` takes each new value.
   void AddSlider(QGridLayout& grid, const char* caption, const TextControlRange& range,
@@ -68,6 +75,8 @@ class TextPlayWindow : public QMainWindow {
 
   DesktopSession& session_;
   std::unique_ptr<RollingTextModel> model_;
+  PictureEditor* editor_ = nullptr;
+  PictureDocument* document_ = nullptr;
   PlayToolbar* toolbar_;
   QPlainTextEdit* text_ = nullptr;
   QLabel* fontName_ = nullptr;

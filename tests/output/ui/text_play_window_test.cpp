@@ -6,11 +6,13 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
 
 #include "core/drawing_file.hpp"
+#include "drawing/editor_test_host.hpp"
 #include "output/rolling_text_layout.hpp"
 #include "output/ui/play_settings_window.hpp"
 #include "output/ui/play_toolbar.hpp"
@@ -119,6 +121,23 @@ TEST(TextPlayWindow, ItsControlsReachThePlayersAndItsPlayRollsTheText) {
       },
       3000));
   EXPECT_TRUE(f.t.session->host().Running());
+}
+
+TEST(TextPlayWindow, OkAddsTheTextToTheDrawingEditorAndCloses) {
+  TextPlayFixture f;
+  testing::EditorTestHost host;
+  PictureDocument document{host, EditorSettings{}, "/nonexistent/Drawing"};
+  PictureEditor editor{document};
+  f.text->UsePictureEditor(editor, document);
+  int changed = 0;
+  QObject::connect(f.text.get(), &TextPlayWindow::editorChanged, [&] { ++changed; });
+  f.text->show();
+  f.text->findChild<QPushButton*>("&OK")->click();
+  EXPECT_EQ(document.drawing().size(), 4u);  // "Text", a square for each letter
+  EXPECT_EQ(editor.activeTool(), DrawingTool::kSelectObject);
+  EXPECT_EQ(host.LastMessage(), kTextOkMessage);
+  EXPECT_FALSE(f.text->isVisible());
+  EXPECT_EQ(changed, 1);
 }
 
 }  // namespace
